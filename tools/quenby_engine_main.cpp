@@ -1,5 +1,9 @@
 // quenby-engine: drives the calculator's engine without a window, one line in, one line out.
 #include "EvaluateCommand.h"
+#include "ScoreStatistics.h"
+
+#include <QString>
+#include <QStringList>
 
 #include <cstdio>
 #include <iostream>
@@ -20,7 +24,12 @@ const char *const kHelp =
     "  --stats    each input line is a list of mark texts separated by '|'; the output\n"
     "             is the fourteen result texts of the score statistics (total and head\n"
     "             count, mean, standard deviation, highest, lowest, the four grade bands\n"
-    "             and the five ten-point buckets), separated by TABs.\n"
+    "             and the five ten-point buckets), separated by TABs. An empty line\n"
+    "             is the empty list and gives <none>. A list with a mark that the\n"
+    "             statistics window would refuse (empty, a character other than the\n"
+    "             digits 0-9 and '.', or a value above 150; \"85||90\" holds an empty\n"
+    "             mark) gives <refused>, a TAB and the first such mark. A carriage\n"
+    "             return at the very end of a line (a CR LF line end) is dropped.\n"
     "  --help     prints this text.\n"
     "\n"
     "In input and output, \\\\, \\r, \\n and \\t stand for a backslash, a carriage return,\n"
@@ -180,10 +189,29 @@ int main(int argc, char *argv[])
 
 namespace {
 
-// Filled in with the score statistics computation.
-std::string StatsLine(std::string_view)
+// One list of marks in, the fourteen result texts out (see the help text).
+std::string StatsLine(std::string_view line)
 {
-    return "--stats is not available yet";
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (line.empty())
+        return "<none>";
+
+    const std::u16string text = FromUtf8(Unescape(line));
+    const QStringList marks = QString::fromStdU16String(text).split(QLatin1Char('|'));
+    for (const QString &mark : marks) {
+        if (!IsAcceptableMark(mark))
+            return "<refused>\t" + Escape(ToUtf8(mark.toStdU16String()));
+    }
+
+    const QStringList results = ComputeStatistics(marks);
+    std::string out;
+    for (qsizetype i = 0; i < results.size(); ++i) {
+        if (i > 0)
+            out += '\t';
+        out += Escape(ToUtf8(results[i].toStdU16String()));
+    }
+    return out;
 }
 
 } // namespace
