@@ -1,6 +1,5 @@
-#include "FrmCal.h"
+#include "Startup.h"
 
-#include "Fonts.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
@@ -8,10 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quenby"));
-    fonts::installSubstitutes();
-
-    WindowRegistry::instance().show<FrmCal>();
+    startQuenby();
     const int rc = app.exec();
     WindowRegistry::instance().destroyAll();
     return rc;

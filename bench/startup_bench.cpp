@@ -1,0 +1,215 @@
+// Start-up of each program: the time from process start to its first exposed window, and the
+// process's peak memory, side by side with a bare main window (menu bar, toolbar, status bar,
+// 30 buttons) measured in the same run. Every sample is a fresh process on the offscreen platform.
+//
+//   startup_bench [--benchmark_...]      runs the comparison
+//   startup_bench --child NAME START_NS  (internal) starts one program and reports its time
+#include "Startup.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWindow>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::int64_t MonotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+QWidget *StartBare()
+{
+    auto *window = new QMainWindow;
+    window->setWindowTitle(QStringLiteral("Bare"));
+    window->menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Quit"));
+    window->menuBar()->addMenu(QStringLiteral("Edit"))->addAction(QStringLiteral("Copy"));
+    auto *tools = window->addToolBar(QStringLiteral("Tools"));
+    for (int i = 0; i < 8; ++i)
+        tools->addAction(QString::number(i));
+    auto *central = new QWidget(window);
+    auto *grid = new QGridLayout(central);
+    for (int i = 0; i < 30; ++i)
+        grid->addWidget(new QPushButton(QString::number(i), central), i / 5, i % 5);
+    window->setCentralWidget(central);
+    window->statusBar()->showMessage(QStringLiteral("Ready"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+// Reports the first expose of a window, then ends the process.
+class ExposeWatch : public QObject
+{
+public:
+    explicit ExposeWatch(std::int64_t startNs) : m_startNs(startNs) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            auto *window = qobject_cast<QWindow *>(watched);
+            if (window && window->isExposed() && !m_done) {
+                m_done = true;
+                std::printf("%lld\n", static_cast<long long>(MonotonicNs() - m_startNs));
+                std::fflush(stdout);
+                QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            }
+        }
+        return false;
+    }
+
+private:
+    std::int64_t m_startNs;
+    bool m_done = false;
+};
+
+int RunChild(int argc, char **argv, const std::string &name, std::int64_t startNs)
+{
+    QApplication app(argc, argv);
+    ExposeWatch watch(startNs);
+    app.installEventFilter(&watch);
+    if (name == "quenby")
+        startQuenby();
+    else if (name == "bare")
+        StartBare();
+    else
+        return 2;
+    return app.exec();
+}
+
+std::string g_self;
+
+struct Sample {
+    double seconds = 0;
+    long peakKiB = 0;
+};
+
+// One fresh process: the time to its first exposed window and its peak resident memory.
+bool RunOnce(const std::string &name, Sample &sample)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return false;
+    const std::string start = std::to_string(MonotonicNs());
+    const pid_t pid = fork();
+    if (pid < 0)
+        return false;
+    if (pid == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        const int quiet = open("/dev/null", O_WRONLY);
+        if (quiet >= 0)
+            dup2(quiet, STDERR_FILENO); // the platform plugin's notices are of no interest here
+        close(out[0]);
+        close(out[1]);
+        execl(g_self.c_str(), g_self.c_str(), "--child", name.c_str(), start.c_str(),
+              static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    std::string text;
+    char buf[128];
+    ssize_t n;
+    while ((n = read(out[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR)) {
+        if (n > 0)
+            text.append(buf, static_cast<std::size_t>(n));
+    }
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0
+        || text.empty())
+        return false;
+    sample.seconds = std::strtoll(text.c_str(), nullptr, 10) / 1e9;
+    sample.peakKiB = usage.ru_maxrss;
+    return true;
+}
+
+struct Summary {
+    std::vector<double> seconds;
+    long peakKiB = 0;
+};
+std::map<std::string, Summary> g_summaries;
+
+void BM_Startup(benchmark::State &state, const char *name)
+{
+    Summary &summary = g_summaries[name];
+    for (auto _ : state) {
+        Sample sample;
+        if (!RunOnce(name, sample)) {
+            state.SkipWithError("the program did not start");
+            break;
+        }
+        state.SetIterationTime(sample.seconds);
+        summary.seconds.push_back(sample.seconds);
+        summary.peakKiB = std::max(summary.peakKiB, sample.peakKiB);
+    }
+    state.counters["peak_MiB"] = summary.peakKiB / 1024.0;
+}
+
+double Median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_Startup, bare, "bare")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, quenby, "quenby")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], "--child") == 0)
+        return RunChild(argc, argv, argv[2], std::strtoll(argv[3], nullptr, 10));
+
+    g_self = "/proc/self/exe";
+    char path[4096];
+    const ssize_t len = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (len > 0)
+        g_self.assign(path, static_cast<std::size_t>(len));
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    const auto bare = g_summaries.find("bare");
+    if (bare == g_summaries.end() || bare->second.seconds.empty())
+        return 0;
+    const double bareTime = Median(bare->second.seconds);
+    std::printf("\n%-8s %12s %10s %12s %10s\n", "program", "median ms", "x bare", "peak MiB", "x bare");
+    for (const auto &[name, summary] : g_summaries) {
+        const double t = Median(summary.seconds);
+        std::printf("%-8s %12.1f %10.2f %12.1f %10.2f\n", name.c_str(), t * 1e3, t / bareTime,
+                    summary.peakKiB / 1024.0, double(summary.peakKiB) / double(bare->second.peakKiB));
+    }
+    return 0;
+}
