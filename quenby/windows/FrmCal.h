@@ -1,10 +1,27 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointF>
+#include <QString>
 
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
 class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
 
-// The calculator window.
+// The calculator window: a whole expression is built in txtIn by typing, by the keypad Cmd_0 to
+// Cmd_23, by the caret buttons or by the window's own clipboard, and "=" (or Enter in txtIn)
+// evaluates it into txtOut.
+//
+// The window keeps its own caret position in txtIn (caretPos) and puts the caret back there
+// before each of its editing commands, so that a button click inserts where the user last left
+// the caret. caretPos counts positions of the box itself, one per line break; only the text that
+// leaves the window (inputText(), the character count) has CR LF line breaks.
 class FrmCal : public QMainWindow
 {
     Q_OBJECT
@@ -19,7 +36,77 @@ public:
     // Sets the texts of txtIn and txtOut to "".
     void clearBoxes();
 
+    // The kept caret position in txtIn, and the window's own clipboard.
+    int caretPos() const { return m_caretPos; }
+    QString clipText() const { return m_clipText; }
+
+public slots:
+    // Keypad: inserts the caption of button `index` at the kept caret.
+    void Cmd_Click(int index);
+    void cmdLeft_Click();
+    void cmdRight_Click();
+    void cmdBack_Click();
+    void cmdClr_Click();
+    // Evaluates the expression of txtIn into txtOut.
+    void cmdCal_Click();
+
+    void txtIn_Change();
+    // Before the box handles a key: Enter evaluates.
+    void txtIn_KeyDown(int key, Qt::KeyboardModifiers shift);
+    // After the box has placed its caret for a mouse button.
+    void txtIn_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPointF &pos);
+    // After a mouse button was released over the box: the right button opens mnuEdit there.
+    void txtIn_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPointF &pos);
+
+    void mnuFileSave_Click();
+    void muFileExit_Click();
+    void mnuEditCopy_Click();
+    void mnuEditCut_Click();
+    void mnuEditPaste_Click();
+    void mnuJxTj_Click();
+    void mnuJxKs_Click();
+    void mnuHelpHelp_Click();
+    void mnuHelpNotice_Click();
+
+    // Runs the command of toolbar button `number` (1 to 8 from the left); other numbers do nothing.
+    void Toolbar1_ButtonClick(int number);
+
 private:
+    void Form_Load();
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void buildBoxesAndButtons();
+    void buildKeypad();
+    void setTabOrder();
+
+    // Gives txtIn the focus and puts its caret at the kept position (at most the end of the
+    // text), collapsing any selection; gives that caret.
+    int restoreCaret();
+    // Gives txtIn the focus and puts its caret at `pos`.
+    void placeCaret(int pos);
+    // Takes the current caret of txtIn as the kept position.
+    void followCaret();
+    QString boxText() const;
+
+    QToolBar *Toolbar1 = nullptr;
     QPlainTextEdit *txtIn = nullptr;
+    QPushButton *cmdCal = nullptr;
     QPlainTextEdit *txtOut = nullptr;
+    QPushButton *cmdClr = nullptr;
+    QPushButton *cmdLeft = nullptr;
+    QPushButton *cmdRight = nullptr;
+    QPushButton *cmdBack = nullptr;
+    std::array<QPushButton *, 24> Cmd{};
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *Panels_1 = nullptr;
+    QLabel *Panels_2 = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QMenu *mnuJx = nullptr;
+    QMenu *mnuHelp = nullptr;
+
+    int m_caretPos = 0;
+    QString m_clipText;
 };
