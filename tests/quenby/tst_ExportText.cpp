@@ -1,0 +1,392 @@
+// The calculation record and the statistics report as lines, the file path rule, the time stamp,
+// and appending a block to a file without ever damaging what the file already holds.
+#include "ExportText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+class tst_ExportText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void displayColumns_data();
+    void displayColumns();
+    void summaryValuesStartInColumn15();
+    void scoreReportLines();
+    void emptyResultsKeepLabelAndPadding();
+    void calcRecordLines();
+    void filePath_data();
+    void filePath();
+    void timeStamp_data();
+    void timeStamp();
+    void folderChain_data();
+    void folderChain();
+
+    void twoRecordsMakeSixLines();
+    void appendKeepsEveryByte();
+    void writesInTheGivenEncoding_data();
+    void writesInTheGivenEncoding();
+    void failureLeavesFolderUnchanged_data();
+    void failureLeavesFolderUnchanged();
+    void readOnlyFolder();
+    void deviceFullIsReported();
+    void partialWriteIsTakenBack_data();
+    void partialWriteIsTakenBack();
+};
+
+namespace {
+
+const QString kStamp = QStringLiteral("2005-6-15 10:20:30");
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return f.readAll();
+}
+
+// Every file below a folder with its bytes, to show that a failed save changed nothing.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDir dir(folder);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    for (const QFileInfo &info : entries) {
+        if (info.isDir()) {
+            const auto inner = snapshot(info.absoluteFilePath());
+            files.insert(info.fileName() + "/", QByteArray());
+            for (auto it = inner.begin(); it != inner.end(); ++it)
+                files.insert(info.fileName() + "/" + it.key(), it.value());
+        } else {
+            files.insert(info.fileName(), readAll(info.absoluteFilePath()));
+        }
+    }
+    return files;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+void tst_ExportText::displayColumns_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("columns");
+
+    QTest::newRow("ascii") << "100分: " << 7;
+    QTest::newRow("full-width colon") << "总分：" << 6;
+    QTest::newRow("band label") << "优(>=85)：   " << 13;
+    QTest::newRow("colon before bracket") << "不及格：(<60)" << 13;
+    QTest::newRow("full-width digits") << "１００" << 6;
+    QTest::newRow("ideographic space") << QString(QChar(0x3000)) << 2;
+    QTest::newRow("ambiguous counts narrow") << "√×÷" << 3;
+    QTest::newRow("supplementary ideograph") << QString::fromUcs4(U"\U00020000a") << 3;
+    QTest::newRow("empty") << "" << 0;
+}
+
+void tst_ExportText::displayColumns()
+{
+    QFETCH(QString, text);
+    QFETCH(int, columns);
+    QCOMPARE(DisplayColumns(text), columns);
+}
+
+void tst_ExportText::summaryValuesStartInColumn15()
+{
+    const QStringList lines = ScoreReportLines({}, QStringList(14, QStringLiteral("X")), kStamp);
+    QCOMPARE(lines.size(), 2 + 15);
+    for (int i = 2; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        QVERIFY2(line.endsWith(QLatin1Char('X')), qPrintable(line));
+        QCOMPARE(DisplayColumns(line.chopped(1)), 14);
+    }
+}
+
+void tst_ExportText::scoreReportLines()
+{
+    const QStringList marks{"85", "92.5", "80"};
+    const QStringList results{" 257.5分----共 3人", " 85.83分", " 5.14", " 92.5分", " 80分",
+                              " 2人", " 1人", " 0人", " 0人",
+                              " 0人", " 1人", " 2人", " 0人", " 0人"};
+    // Written out by hand, blank by blank: each value starts in column 15.
+    const QStringList expected{
+        "",
+        "2005-6-15 10:20:30",
+        "85",
+        "92.5",
+        "80",
+        "总分：         257.5分----共 3人",
+        "平均分：       85.83分",
+        "标准差：       5.14",
+        "最高分：       92.5分",
+        "最低分：       80分",
+        "优(>=85)：     2人",
+        "良(75~84)：    1人",
+        "及格(60~74)：  0人",
+        "不及格：(<60)  0人",
+        "100分:         0人",
+        "90分:          1人",
+        "80分:          2人",
+        "70分:          0人",
+        "60分:          0人",
+        "60以下:        0人",
+    };
+    QCOMPARE(ScoreReportLines(marks, results, kStamp), expected);
+}
+
+void tst_ExportText::emptyResultsKeepLabelAndPadding()
+{
+    // After "清除" the boxes are empty: each summary line is its label and the padding alone.
+    const QStringList lines = ScoreReportLines({"85"}, QStringList(14), kStamp);
+    QCOMPARE(lines.size(), 2 + 1 + 15);
+    QCOMPARE(lines[3], QStringLiteral("总分：        "));
+    QCOMPARE(lines[11], QStringLiteral("不及格：(<60) "));
+    QCOMPARE(lines[17], QStringLiteral("60以下:       "));
+    // Missing result texts count as empty too.
+    QCOMPARE(ScoreReportLines({"85"}, {}, kStamp), lines);
+}
+
+void tst_ExportText::calcRecordLines()
+{
+    QCOMPARE(CalcRecordLines("1+2", " 3", kStamp), (QStringList{"", kStamp, "1+2= 3"}));
+    // Texts go in as they stand: an expression with its line break and blanks, nothing evaluated.
+    QCOMPARE(CalcRecordLines("1 +\r\n2", "", kStamp), (QStringList{"", kStamp, "1 +\r\n2="}));
+}
+
+void tst_ExportText::filePath_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("folder") << "/home/ann" << "a.txt" << "/home/ann/a.txt";
+    QTest::newRow("folder ending in slash") << "/home/ann/" << "a.txt" << "/home/ann/a.txt";
+    QTest::newRow("root") << "/" << "a.txt" << "/a.txt";
+    QTest::newRow("drive root") << "C:\\" << "a.txt" << "C:\\a.txt";
+    QTest::newRow("drive folder") << "C:/data" << "a.txt" << "C:/data/a.txt";
+    QTest::newRow("no extension added") << "/tmp" << "result" << "/tmp/result";
+    QTest::newRow("name kept as typed") << "/tmp" << " 成绩 .TXT" << "/tmp/ 成绩 .TXT";
+}
+
+void tst_ExportText::filePath()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    QCOMPARE(FilePathFor(folder, name), path);
+}
+
+void tst_ExportText::timeStamp_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QDateTime>("when");
+    QTest::addColumn<QString>("text");
+
+    const QDateTime morning(QDate(2005, 6, 15), QTime(10, 20, 30));
+    const QDateTime evening(QDate(2024, 12, 31), QTime(23, 5, 9));
+    QTest::newRow("no locale") << QLocale::c() << morning << "2005-6-15 10:20:30";
+    QTest::newRow("no locale, evening") << QLocale::c() << evening << "2024-12-31 23:05:09";
+    QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China) << morning << "2005/6/15 10:20:30";
+    QTest::newRow("Chinese, evening") << QLocale(QLocale::Chinese, QLocale::China) << evening << "2024/12/31 23:05:09";
+    QTest::newRow("US English") << QLocale(QLocale::English, QLocale::UnitedStates) << evening << "12/31/24 11:05:09 PM";
+}
+
+void tst_ExportText::timeStamp()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QDateTime, when);
+    QFETCH(QString, text);
+    QCOMPARE(TimeStampText(when, locale), text);
+}
+
+void tst_ExportText::folderChain_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("chain");
+
+    QTest::newRow("nested") << "/home/ann" << QStringList{"/", "/home", "/home/ann"};
+    QTest::newRow("trailing slash") << "/home/ann/" << QStringList{"/", "/home", "/home/ann"};
+    QTest::newRow("root") << "/" << QStringList{"/"};
+    QTest::newRow("dot dot") << "/a/../b" << QStringList{"/", "/b"};
+}
+
+void tst_ExportText::folderChain()
+{
+    QFETCH(QString, folder);
+    QFETCH(QStringList, chain);
+    QCOMPARE(FolderChain(folder), chain);
+}
+
+void tst_ExportText::twoRecordsMakeSixLines()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const AppendOutcome first =
+        AppendLines(dir.path(), "test1.txt", CalcRecordLines("1+2", " 3", kStamp), "UTF-8");
+    QVERIFY2(first.ok, qPrintable(first.reason));
+    QCOMPARE(first.path, dir.path() + "/test1.txt");
+    const AppendOutcome second = AppendLines(dir.path(), "test1.txt",
+                                             CalcRecordLines("2*3", " 6", "2005-6-15 10:21:00"), "UTF-8");
+    QVERIFY2(second.ok, qPrintable(second.reason));
+    QCOMPARE(readAll(dir.filePath("test1.txt")),
+             QByteArray("\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n"
+                        "\r\n2005-6-15 10:21:00\r\n2*3= 6\r\n"));
+}
+
+void tst_ExportText::appendKeepsEveryByte()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // An older file: GB18030 text from another machine, a lone LF, a NUL byte, no final line end.
+    const QByteArray existing = QByteArray::fromHex("0d0a323030352d362d3135d7dcb7d6a3ba0a00ff") + "tail";
+    QVERIFY(writeFile(dir.filePath("old.txt"), existing));
+
+    const AppendOutcome outcome =
+        AppendLines(dir.path(), "old.txt", CalcRecordLines("1+2", " 3", kStamp), "UTF-8");
+    QVERIFY2(outcome.ok, qPrintable(outcome.reason));
+    QCOMPARE(readAll(dir.filePath("old.txt")), existing + "\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n");
+}
+
+void tst_ExportText::writesInTheGivenEncoding_data()
+{
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("UTF-8") << QByteArray("UTF-8") << QByteArray::fromHex("e680bbe58886efbc9a");
+    QTest::newRow("GB18030") << QByteArray("GB18030") << QByteArray::fromHex("d7dcb7d6a3ba");
+}
+
+void tst_ExportText::writesInTheGivenEncoding()
+{
+    QFETCH(QByteArray, encoding);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const AppendOutcome outcome = AppendLines(dir.path(), "e.txt", {"总分："}, encoding);
+    QVERIFY2(outcome.ok, qPrintable(outcome.reason));
+    QCOMPARE(readAll(dir.filePath("e.txt")), bytes + "\r\n");
+}
+
+void tst_ExportText::failureLeavesFolderUnchanged_data()
+{
+    QTest::addColumn<QString>("subFolder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("encoding");
+
+    QTest::newRow("empty file name") << "" << "" << QByteArray("UTF-8");
+    QTest::newRow("folder does not exist") << "missing" << "a.txt" << QByteArray("UTF-8");
+    QTest::newRow("folder is a file") << "plain.txt" << "a.txt" << QByteArray("UTF-8");
+    QTest::newRow("name is a folder") << "" << "sub" << QByteArray("UTF-8");
+    QTest::newRow("name in a missing folder") << "" << "missing/a.txt" << QByteArray("UTF-8");
+    QTest::newRow("unknown encoding") << "" << "a.txt" << QByteArray("no-such-charset");
+    QTest::newRow("character the encoding lacks") << "" << "plain.txt" << QByteArray("ISO-8859-1");
+}
+
+void tst_ExportText::failureLeavesFolderUnchanged()
+{
+    QFETCH(QString, subFolder);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, encoding);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeFile(dir.filePath("plain.txt"), "kept\r\n"));
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    const auto before = snapshot(dir.path());
+
+    const QString folder = subFolder.isEmpty() ? dir.path() : dir.filePath(subFolder);
+    const AppendOutcome outcome =
+        AppendLines(folder, name, ScoreReportLines({"85"}, QStringList(14, " 1人"), kStamp), encoding);
+    QVERIFY(!outcome.ok);
+    QVERIFY(!outcome.reason.isEmpty());
+    QCOMPARE(snapshot(dir.path()), before);
+}
+
+void tst_ExportText::readOnlyFolder()
+{
+#ifdef Q_OS_UNIX
+    if (::geteuid() == 0)
+        QSKIP("running as root: folder permissions do not stop writing");
+#endif
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir("locked"));
+    const QString locked = dir.filePath("locked");
+    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+
+    const AppendOutcome outcome = AppendLines(locked, "a.txt", {"1+2= 3"}, "UTF-8");
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!outcome.ok);
+    QVERIFY(!outcome.reason.isEmpty());
+    QVERIFY(QDir(locked).isEmpty());
+}
+
+void tst_ExportText::deviceFullIsReported()
+{
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("no /dev/full here");
+    const AppendOutcome outcome = AppendLines("/dev", "full", {"1+2= 3"}, "UTF-8");
+    QVERIFY(!outcome.ok);
+    QVERIFY(!outcome.reason.isEmpty());
+}
+
+void tst_ExportText::partialWriteIsTakenBack_data()
+{
+    QTest::addColumn<QByteArray>("existing");
+    QTest::addColumn<bool>("fileExists");
+
+    QTest::newRow("existing file") << QByteArray("\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n") << true;
+    QTest::newRow("new file") << QByteArray() << false;
+}
+
+void tst_ExportText::partialWriteIsTakenBack()
+{
+#ifdef Q_OS_LINUX
+    QFETCH(QByteArray, existing);
+    QFETCH(bool, fileExists);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    if (fileExists)
+        QVERIFY(writeFile(dir.filePath("a.txt"), existing));
+
+    // A file size limit a few bytes beyond the present end: the block goes in only partly.
+    rlimit old{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = old;
+    tight.rlim_cur = static_cast<rlim_t>(existing.size() + 10);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const AppendOutcome outcome = AppendLines(
+        dir.path(), "a.txt", ScoreReportLines({"85", "90"}, QStringList(14, " 1人"), kStamp), "UTF-8");
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!outcome.ok);
+    QVERIFY(!outcome.reason.isEmpty());
+    QCOMPARE(QFileInfo::exists(dir.filePath("a.txt")), fileExists);
+    if (fileExists)
+        QCOMPARE(readAll(dir.filePath("a.txt")), existing);
+#else
+    QSKIP("needs a file size limit");
+#endif
+}
+
+QTEST_MAIN(tst_ExportText)
+#include "tst_ExportText.moc"
