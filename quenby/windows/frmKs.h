@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDateTime>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The pupils' oral-arithmetic practice: sets of ten questions of one of six kinds, a verdict line
+// per answer, then the score with a comment and the time used. While it is open the calculator
+// window is hidden; closing it brings the calculator back.
+class frmKs : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmKs(QWidget *parent = nullptr);
+
+    // The state of the set under way.
+    int kind() const { return m_kind; }
+    int answeredCount() const { return m_answeredCount; }
+    int rightCount() const { return m_rightCount; }
+    int wrongCount() const { return m_wrongCount; }
+
+public slots:
+    void cmdAdd1_Click();
+    void cmdAdd2_Click();
+    void cmdAdd3_Click();
+    void cmdMul_Click();
+    void cmdDiv_Click();
+    void cmdMd_Click();
+    void cmdOK_Click();
+    void cmdRep_Click();
+    void cmdBack_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    bool txtZ_KeyDown(int key);
+    void presentQuestion(int kind);
+    void setKindButtonsEnabled(bool enabled);
+    void finishSet();
+
+    QPushButton *cmdAdd1 = nullptr;
+    QPushButton *cmdAdd2 = nullptr;
+    QPushButton *cmdAdd3 = nullptr;
+    QPushButton *cmdMul = nullptr;
+    QPushButton *cmdDiv = nullptr;
+    QPushButton *cmdMd = nullptr;
+    QLineEdit *txtX = nullptr;
+    QLineEdit *txtOp = nullptr;
+    QLineEdit *txtY = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *txtZ = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QListWidget *List2 = nullptr;
+    QPushButton *cmdRep = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *labTime = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *labDefen = nullptr;
+
+    int m_kind = 0;
+    int m_answeredCount = 0;
+    int m_rightCount = 0;
+    int m_wrongCount = 0;
+    QDateTime m_startTime;
+};
