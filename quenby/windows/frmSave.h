@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ExportText.h"
+
+#include <QMap>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The save-as window: a volume, a folder and a file name, and on "保存" the calculation record or
+// the statistics report appended to that file.
+class frmSave : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmSave(QWidget *parent = nullptr);
+
+    // The folder open in the folder list, whose "*.txt" files the file list shows.
+    QString folder() const { return m_filePath; }
+    // Opens a folder in the folder list, as a double-click on it does.
+    void openFolder(const QString &path);
+
+public slots:
+    void Drive1_Change();
+    void Dir1_Change();
+    void cmdSave_Click();
+    void cmdCancel_Click();
+
+private:
+    void Form_Load();
+    void Dir1_Activated(QTreeWidgetItem *item);
+    void fillDrives();
+    void showDriveOf(const QString &path);
+    AppendOutcome WriteCalcRecord(const QString &folder, const QString &fileName);
+    AppendOutcome WriteScoreReport(const QString &folder, const QString &fileName);
+
+    QLabel *Label2 = nullptr;
+    QComboBox *Drive1 = nullptr;
+    QTreeWidget *Dir1 = nullptr;
+    QListWidget *File1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *txtFileName = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdCancel = nullptr;
+
+    QString m_dirPath;                   // the folder open in Dir1
+    QString m_filePath;                  // the folder File1 lists
+    int m_driveIndex = -1;               // the volume Drive1 stands on
+    QMap<QString, QString> m_driveFolder; // the last folder opened on each volume
+};
