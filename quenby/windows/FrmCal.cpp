@@ -183,6 +183,9 @@ FrmCal::FrmCal(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Quenby"));
     setWindowIcon(resourceIcon(QStringLiteral("quenby.png")));
+    // A fixed-size window: nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     // The only pop-up menu of this window is mnuEdit over txtIn.
     setContextMenuPolicy(Qt::NoContextMenu);
 
