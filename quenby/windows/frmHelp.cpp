@@ -11,6 +11,9 @@ frmHelp::frmHelp(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("帮助"));
+    // A window of fixed size: no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     twips::setClientSize(this, 6735, 6990);
 
     Text1 = new QPlainTextEdit(this);

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace {
 
@@ -30,10 +32,52 @@ W *makeWidget(QWidget *parent, const char *name, int left, int top, int width, i
     return w;
 }
 
+// A push button whose caption wraps onto further lines when it is wider than the button, as the
+// two tall buttons beside the verdict list need. A break after Chinese punctuation is preferred.
+class WrappingButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
+                             shownCaption(caption, area.width()), QPalette::ButtonText);
+    }
+
+private:
+    QString shownCaption(const QString &caption, int width) const
+    {
+        const QFontMetrics metrics = fontMetrics();
+        if (metrics.horizontalAdvance(caption) <= width)
+            return caption;
+        for (const QChar mark : {QChar(0xFF0C), QChar(0x3001), QChar(0x3002)}) { // ，、。
+            const qsizetype at = caption.indexOf(mark);
+            if (at < 0 || at + 1 >= caption.size())
+                continue;
+            const QString first = caption.left(at + 1);
+            const QString rest = caption.mid(at + 1);
+            if (metrics.horizontalAdvance(first) <= width && metrics.horizontalAdvance(rest) <= width)
+                return first + QLatin1Char('\n') + rest;
+        }
+        return caption;
+    }
+};
+
+template <class B = QPushButton>
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int left, int top,
                         int width, int height)
 {
-    auto *b = makeWidget<QPushButton>(parent, name, left, top, width, height);
+    auto *b = makeWidget<B>(parent, name, left, top, width, height);
     b->setText(caption);
     return b;
 }
@@ -61,7 +105,11 @@ frmKs::frmKs(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmKs"));
     setWindowTitle(QStringLiteral("口算练习（学生用）"));
+    // A window of fixed size: no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     twips::setClientSize(this, 5715, 5865);
+    setFont(fonts::make(QStringLiteral("宋体"), 9));
 
     cmdAdd1 = makeButton(this, "cmdAdd1", QStringLiteral("10以内加减"), 240, 120, 1335, 375);
     cmdAdd2 = makeButton(this, "cmdAdd2", QStringLiteral("20以内加减"), 2160, 120, 1335, 375);
@@ -75,14 +123,17 @@ frmKs::frmKs(QWidget *parent)
     txtY = makeBox(this, "txtY", 1560, 1560, 615, 375);
     Label1 = makeLabel(this, "Label1", QStringLiteral("="), 2280, 1680, 375, 255);
     Label1->setFont(fonts::make(QStringLiteral("黑体"), 15.75, true));
+    // The sign is larger than its label is high: centred, it shows whole whatever the face's ascent.
+    Label1->setAlignment(Qt::AlignCenter);
     txtZ = makeBox(this, "txtZ", 3000, 1560, 735, 375);
     cmdOK = makeButton(this, "cmdOK", QStringLiteral("确定"), 4080, 1560, 1335, 375);
     cmdOK->setEnabled(false);
 
     List2 = makeWidget<QListWidget>(this, "List2", 360, 2400, 3375, 2760);
     List2->setSortingEnabled(false);
-    cmdRep = makeButton(this, "cmdRep", QStringLiteral("再来一次"), 4080, 2640, 1215, 855);
-    cmdBack = makeButton(this, "cmdBack", QStringLiteral("不做了，休息一下"), 4080, 3960, 1215, 735);
+    cmdRep = makeButton<WrappingButton>(this, "cmdRep", QStringLiteral("再来一次"), 4080, 2640, 1215, 855);
+    cmdBack = makeButton<WrappingButton>(this, "cmdBack", QStringLiteral("不做了，休息一下"), 4080, 3960,
+                                         1215, 735);
 
     Label4 = makeLabel(this, "Label4", QStringLiteral("用时："), 360, 5280, 855, 375);
     labTime = makeLabel(this, "labTime", QStringLiteral("shijian"), 960, 5280, 855, 375);
