@@ -5,10 +5,12 @@
 #include "WindowRegistry.h"
 
 #include <QApplication>
+#include <QIcon>
 
 QWidget *startQuenby()
 {
     QApplication::setApplicationName(QStringLiteral("Quenby"));
     fonts::installSubstitutes();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quenby/resources/quenby.png")));
     return WindowRegistry::instance().show<FrmCal>();
 }

@@ -5,6 +5,11 @@
 #include "Fonts.h"
 #include "Twips.h"
 #include "WindowRegistry.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmKs.h"
+#include "frmSave.h"
+#include "frmTj.h"
 
 #include <QAction>
 #include <QApplication>
@@ -566,7 +571,7 @@ void FrmCal::mnuEditPaste_Click()
 
 void FrmCal::mnuFileSave_Click()
 {
-    // Opens the save dialog; wired in with that dialog.
+    WindowRegistry::instance().show<frmSave>();
 }
 
 void FrmCal::muFileExit_Click()
@@ -576,22 +581,23 @@ void FrmCal::muFileExit_Click()
 
 void FrmCal::mnuJxTj_Click()
 {
-    // Opens the statistics window and leaves this one visible; wired in with that window.
+    WindowRegistry::instance().show<frmTj>();
 }
 
 void FrmCal::mnuJxKs_Click()
 {
-    // Opens the practice window; wired in with that window.
+    // The practice window hides this one itself when it opens.
+    WindowRegistry::instance().show<frmKs>();
 }
 
 void FrmCal::mnuHelpHelp_Click()
 {
-    // Opens the help window; wired in with that window.
+    WindowRegistry::instance().show<frmHelp>();
 }
 
 void FrmCal::mnuHelpNotice_Click()
 {
-    // Opens the about window; wired in with that window.
+    WindowRegistry::instance().show<frmAbout>();
 }
 
 void FrmCal::Toolbar1_ButtonClick(int number)
@@ -610,10 +616,12 @@ void FrmCal::Toolbar1_ButtonClick(int number)
         mnuEditPaste_Click();
         break;
     case 5:
-        // Opens the statistics window, then hides this one; wired in with that window.
+        WindowRegistry::instance().show<frmTj>();
+        hide();
         break;
     case 6:
-        // Hides this window, then opens the practice window; wired in with that window.
+        hide();
+        WindowRegistry::instance().show<frmKs>();
         break;
     case 7:
         mnuHelpHelp_Click();
