@@ -95,6 +95,13 @@ frmTj::frmTj(QWidget *parent)
     lblbjg = resultLabel("lblbjg", QStringLiteral("不及格(<60):"), 285, 7080, 1500);
     txtbjg = resultBox("txtbjg", 1800, 7080, 2865);
 
+    // The second labels of rows 4 to 8 reach under the boxes to their left: their texts stand
+    // right-aligned next to their own boxes, and every box lies above every label.
+    for (QLabel *label : {lbl100, lbl90, lbl80, lbl70, lbl60})
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel *label : findChildren<QLabel *>())
+        label->lower();
+
     m_results = {txtSum, txtAve, txtStd, txtmax, txtmin, txtyo, txtli, txtjg, txtbjg,
                  txt100, txt90,  txt80,  txt70,  txt60};
 
