@@ -166,6 +166,7 @@ FormDrill::FormDrill(Drill drill, QWidget *parent)
         titlePalette.setColor(QPalette::WindowText, lay.titleColour);
         title->setPalette(titlePalette);
         place(title, lay.title);
+        formWidgets::fitToWidth(title);
     }
 
     Text2 = new DrillFocusBox(this);

@@ -1,5 +1,6 @@
 #include "FormWidgets.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -33,6 +34,14 @@ QLabel *makePicture(QWidget *parent, const char *name)
     picture->setObjectName(QLatin1String(name));
     picture->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     return picture;
+}
+
+void fitToWidth(QLabel *label)
+{
+    QFont font = label->font();
+    while (font.pointSizeF() > 8 && QFontMetricsF(font).horizontalAdvance(label->text()) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.75);
+    label->setFont(font);
 }
 
 } // namespace formWidgets

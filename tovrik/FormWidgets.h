@@ -23,6 +23,10 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 // An empty picture widget.
 QLabel *makePicture(QWidget *parent, const char *name);
 
+// Shrinks a one-line label's font, keeping its face, until the whole text fits the label's
+// width; the installed stand-in for a title face can be wider than the face the layout had in mind.
+void fitToWidth(QLabel *label);
+
 } // namespace formWidgets
 
 // A push button whose caption wraps onto a second line when the button is too narrow for it,

@@ -285,6 +285,8 @@ void tst_FormDrill::layout()
         QVERIFY(!title->pixmap().isNull());
     else
         QCOMPARE(title->text(), titleText);
+    // The whole title shows, whatever face stands in for the title font.
+    QVERIFY(QFontMetricsF(title->font()).horizontalAdvance(title->text()) <= title->width());
 
     const QList<int> widths{numberWidths[0], 375, numberWidths[1], 615};
     const QList<int> heights{495, 495, 495, 375};
