@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <clocale>
+
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/resource.h>
@@ -34,6 +36,7 @@ private slots:
 
     void twoRecordsMakeSixLines();
     void appendKeepsEveryByte();
+    void plainCLocaleWritesUtf8();
     void writesInTheGivenEncoding_data();
     void writesInTheGivenEncoding();
     void failureLeavesFolderUnchanged_data();
@@ -261,6 +264,20 @@ void tst_ExportText::appendKeepsEveryByte()
         AppendLines(dir.path(), "old.txt", CalcRecordLines("1+2", " 3", kStamp), "UTF-8");
     QVERIFY2(outcome.ok, qPrintable(outcome.reason));
     QCOMPARE(readAll(dir.filePath("old.txt")), existing + "\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n");
+}
+
+void tst_ExportText::plainCLocaleWritesUtf8()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the ANSI code page decides on Windows");
+#else
+    // The C locale's codeset is plain ASCII, which cannot hold a Chinese label.
+    const QByteArray saved(std::setlocale(LC_CTYPE, nullptr));
+    std::setlocale(LC_CTYPE, "C");
+    const QByteArray name = LocaleEncodingName();
+    std::setlocale(LC_CTYPE, saved.constData());
+    QCOMPARE(name, QByteArray("UTF-8"));
+#endif
 }
 
 void tst_ExportText::writesInTheGivenEncoding_data()
