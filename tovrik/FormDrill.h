@@ -62,10 +62,10 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    // The warning beep of a wrong answer.
-    virtual void beep();
 
 private:
+    // The warning beep of a wrong answer.
+    void beep();
     void Form_Load();
     void PresentQuestion();
     bool Text1_Enter();
