@@ -46,6 +46,7 @@ private slots:
     void drillButtonsOpenTheirDrill_data();
     void drillButtonsOpenTheirDrill();
     void limitOfTheOtherFormStaysInForce();
+    void selectedOptionAsksAgain();
     void returnToMenuAfterADrill();
     void exitEndsTheProgram();
 
@@ -338,6 +339,19 @@ void tst_Form3::limitOfTheOtherFormStaysInForce()
     QVERIFY(drill->findChild<QTimer *>("Timer1")->isActive());
     QCOMPARE(m_menu->minutesText(), "5");
     QCOMPARE(m_menu->questionsText(), "20");
+}
+
+// Clicking the option already selected asks for its number again, so a pupil can change it.
+void tst_Form3::selectedOptionAsksAgain()
+{
+    openMenu();
+    choose("Option1", "5");
+    choose("Option1", "7");
+    QCOMPARE(child<QLabel>("Label1")->text(), "7");
+    choose("Option1", "");
+    QCOMPARE(child<QLabel>("Label1")->text(), "7");
+    QCOMPARE(refusals(), 0);
+    QCOMPARE(m_dialogs.shown().size(), std::size_t(3));
 }
 
 void tst_Form3::returnToMenuAfterADrill()
