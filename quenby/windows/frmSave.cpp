@@ -26,6 +26,17 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
+// The folder list draws its levels by indentation alone: its items open by a double-click, not
+// by expand arrows.
+class FolderTree : public QTreeWidget
+{
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override {}
+};
+
 QString cleanFolder(const QString &path)
 {
     return QDir::cleanPath(QDir(QDir::fromNativeSeparators(path)).absolutePath());
@@ -38,6 +49,9 @@ frmSave::frmSave(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QStringLiteral("保存为"));
+    // A fixed-size dialog: a caption and a close box only.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     twips::setClientSize(this, 4470, 3570);
 
     Label2 = new QLabel(QStringLiteral("保存在："), this);
@@ -48,12 +62,12 @@ frmSave::frmSave(QWidget *parent)
     Drive1->setObjectName(QStringLiteral("Drive1"));
     twips::place(Drive1, 840, 0, 3255, 300);
 
-    Dir1 = new QTreeWidget(this);
+    Dir1 = new FolderTree(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setHeaderHidden(true);
     Dir1->setRootIsDecorated(false);
     Dir1->setItemsExpandable(false);
-    Dir1->setIndentation(10);
+    Dir1->setIndentation(12);
     Dir1->setUniformRowHeights(true);
     twips::place(Dir1, 840, 360, 3255, 1140);
 

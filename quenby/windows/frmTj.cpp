@@ -33,6 +33,9 @@ frmTj::frmTj(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmTj"));
     setWindowTitle(QStringLiteral("成绩统计（教师用）"));
+    // A fixed-size window: nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     twips::setClientSize(this, 4875, 7620);
 
     Label1 = new QLabel(QStringLiteral("输入："), this);

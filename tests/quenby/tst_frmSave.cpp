@@ -199,6 +199,7 @@ void tst_frmSave::opening()
 {
     QCOMPARE(w->windowTitle(), QStringLiteral("保存为"));
     QCOMPARE(w->size(), QSize(298, 238));
+    QVERIFY(!(w->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
     QCOMPARE(child<QLineEdit>("txtFileName")->text(), QStringLiteral("test1.txt"));
     QCOMPARE(QApplication::focusWidget(), child("Dir1"));
 

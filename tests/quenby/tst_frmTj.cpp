@@ -132,6 +132,7 @@ void tst_frmTj::opening()
 {
     QCOMPARE(w->windowTitle(), QStringLiteral("成绩统计（教师用）"));
     QCOMPARE(w->size(), QSize(325, 508));
+    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(QApplication::focusWidget(), input());
     QCOMPARE(input()->text(), QString());
     QCOMPARE(w->markCount(), 0);
