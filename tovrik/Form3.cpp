@@ -45,6 +45,7 @@ Form3::Form3(QWidget *parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Tovrik     "));
     twips::setClientSize(this, 8265, 5580);
+    formWidgets::fixedSizeFrame(this);
     formWidgets::paintCyan(this, false);
 
     Image1 = new QLabel(this);

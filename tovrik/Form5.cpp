@@ -33,6 +33,7 @@ Form5::Form5(QWidget *parent)
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("成绩汇报 "));
     twips::setClientSize(this, 5700, 4140);
+    formWidgets::fixedSizeFrame(this);
     formWidgets::paintCyan(this, false);
 
     // A tiny box without behaviour; first in the Tab order, but the Tab key passes it by.

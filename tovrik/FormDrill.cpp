@@ -152,6 +152,7 @@ FormDrill::FormDrill(Drill drill, QWidget *parent)
     const DrillLayout &lay = layoutOf(drill);
     setWindowTitle(lay.caption);
     twips::setClientSize(this, 8235, 5400);
+    formWidgets::fixedSizeFrame(this);
     formWidgets::paintCyan(this, true);
 
     if (lay.titleText.isEmpty()) {

@@ -8,6 +8,12 @@
 
 namespace formWidgets {
 
+void fixedSizeFrame(QWidget *window)
+{
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
 void paintCyan(QWidget *window, bool textBoxes)
 {
     QPalette pal = window->palette();

@@ -13,6 +13,9 @@ namespace formWidgets {
 // The background of every window and its labels.
 inline constexpr QColor Cyan{0, 255, 255};
 
+// A fixed-size window: title, system menu, minimise and close, nothing to maximise.
+void fixedSizeFrame(QWidget *window);
+
 // Gives a window its cyan background; with textBoxes, its text boxes too.
 void paintCyan(QWidget *window, bool textBoxes);
 

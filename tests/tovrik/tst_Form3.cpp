@@ -136,6 +136,7 @@ void tst_Form3::layout()
     openMenu();
     QCOMPARE(m_menu->windowTitle(), QStringLiteral("Tovrik     "));
     QCOMPARE(m_menu->size(), twips::size(8265, 5580));
+    QVERIFY(!(m_menu->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_menu->palette().color(QPalette::Window), QColor(0, 255, 255));
 
     auto *w = child(name.toLatin1().constData());

@@ -102,6 +102,7 @@ void tst_Form5::layout()
     QVERIFY(openReport());
     QCOMPARE(m_report->windowTitle(), QStringLiteral("成绩汇报 "));
     QCOMPARE(m_report->size(), twips::size(5700, 4140));
+    QVERIFY(!(m_report->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_report->palette().color(QPalette::Window), QColor(0, 255, 255));
 
     auto *w = m_report->findChild<QWidget *>(name);

@@ -274,6 +274,7 @@ void tst_FormDrill::layout()
     QVERIFY(w);
     QTEST(w->windowTitle(), "caption");
     QCOMPARE(w->size(), twips::size(8235, 5400));
+    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(w->pos(), QPoint(33, 33));
     QCOMPARE(w->palette().color(QPalette::Window), QColor(0, 255, 255));
     QCOMPARE(child(w, "Text1")->palette().color(QPalette::Base), QColor(0, 255, 255));
