@@ -4,7 +4,8 @@
 //
 //   startup_bench [--benchmark_...]      runs the comparison
 //   startup_bench --child NAME START_NS  (internal) starts one program and reports its time
-#include "Startup.h"
+#include "QuenbyStartup.h"
+#include "TovrikStartup.h"
 
 #include <benchmark/benchmark.h>
 
@@ -94,6 +95,8 @@ int RunChild(int argc, char **argv, const std::string &name, std::int64_t startN
     app.installEventFilter(&watch);
     if (name == "quenby")
         startQuenby();
+    else if (name == "tovrik")
+        startTovrik();
     else if (name == "bare")
         StartBare();
     else
@@ -182,6 +185,7 @@ double Median(std::vector<double> v)
 
 BENCHMARK_CAPTURE(BM_Startup, bare, "bare")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Startup, quenby, "quenby")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, tovrik, "tovrik")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,12 +16,25 @@ QString defaultTitle()
     return QApplication::applicationName();
 }
 
+// A message box sizes itself to its text, and a window manager then cuts a longer title short.
+// A spacer as wide as the title (plus room for the frame's buttons) keeps the title whole.
+void fitTitle(QMessageBox &box, const QString &title)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const int width = box.fontMetrics().horizontalAdvance(title) + 120;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 void QtDialogs::inform(QWidget *parent, const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(kOk);
+    fitTitle(box, title);
     box.exec();
 }
 
@@ -31,6 +45,7 @@ bool QtDialogs::confirm(QWidget *parent, const QString &text, const QString &tit
     box.button(QMessageBox::Ok)->setText(kOk);
     box.button(QMessageBox::Cancel)->setText(kCancel);
     box.setDefaultButton(QMessageBox::Ok);
+    fitTitle(box, title);
     return box.exec() == QMessageBox::Ok;
 }
 

@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "QuenbyStartup.h"
 
 #include "WindowRegistry.h"
 
