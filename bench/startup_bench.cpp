@@ -169,22 +169,47 @@ bool RunOnce(const std::string &name, Sample &sample)
 struct Summary {
     std::vector<double> seconds;
     long peakKiB = 0;
+    bool failed = false;
 };
 std::map<std::string, Summary> g_summaries;
 
+const char *const kPrograms[] = {"bare", "bare-zh", "quenby", "tovrik"};
+constexpr int kWarmUpRounds = 2;
+constexpr int kRounds = 20;
+
+// The programs are started in turn, round after round, so that whatever else the machine is doing
+// weighs on all of them alike; the first rounds only warm the caches and are not counted.
+void CollectSamples()
+{
+    for (int round = 0; round < kWarmUpRounds + kRounds; ++round) {
+        for (const char *name : kPrograms) {
+            Summary &summary = g_summaries[name];
+            Sample sample;
+            if (!RunOnce(name, sample)) {
+                summary.failed = true;
+                continue;
+            }
+            if (round < kWarmUpRounds)
+                continue;
+            summary.seconds.push_back(sample.seconds);
+            summary.peakKiB = std::max(summary.peakKiB, sample.peakKiB);
+        }
+    }
+}
+
+// Reports the collected samples of one program as a benchmark with manual time.
 void BM_Startup(benchmark::State &state, const char *name)
 {
-    Summary &summary = g_summaries[name];
-    for (auto _ : state) {
-        Sample sample;
-        if (!RunOnce(name, sample)) {
-            state.SkipWithError("the program did not start");
-            break;
+    const Summary &summary = g_summaries[name];
+    if (summary.failed || summary.seconds.empty()) {
+        state.SkipWithError("the program did not start");
+        for (auto _ : state) {
         }
-        state.SetIterationTime(sample.seconds);
-        summary.seconds.push_back(sample.seconds);
-        summary.peakKiB = std::max(summary.peakKiB, sample.peakKiB);
+        return;
     }
+    std::size_t i = 0;
+    for (auto _ : state)
+        state.SetIterationTime(summary.seconds[i++ % summary.seconds.size()]);
     state.counters["peak_MiB"] = summary.peakKiB / 1024.0;
 }
 
@@ -198,10 +223,10 @@ double Median(std::vector<double> v)
 
 } // namespace
 
-BENCHMARK_CAPTURE(BM_Startup, bare, "bare")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Startup, bare_zh, "bare-zh")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Startup, quenby, "quenby")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Startup, tovrik, "tovrik")->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, bare, "bare")->UseManualTime()->Iterations(kRounds)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, bare_zh, "bare-zh")->UseManualTime()->Iterations(kRounds)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, quenby, "quenby")->UseManualTime()->Iterations(kRounds)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, tovrik, "tovrik")->UseManualTime()->Iterations(kRounds)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
@@ -218,6 +243,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    CollectSamples();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 

@@ -187,6 +187,8 @@ FrmCal::FrmCal(QWidget *parent)
     : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Quenby"));
+    // The window's own face: every widget without a font of its own, the menus included, uses it.
+    setFont(fonts::make(kSong, 9));
     setWindowIcon(resourceIcon(QStringLiteral("quenby.png")));
     // A fixed-size window: nothing to maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
