@@ -4,7 +4,7 @@
 //
 //   startup_bench [--benchmark_...]      runs the comparison
 //   startup_bench --child NAME START_NS  (internal) starts one program and reports its time
-#include "Fonts.h"
+#include "widgets/Fonts.h"
 #include "QuenbyStartup.h"
 #include "TovrikStartup.h"
 

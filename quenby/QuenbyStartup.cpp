@@ -1,8 +1,10 @@
 #include "QuenbyStartup.h"
 
-#include "FrmCal.h"
-#include "Fonts.h"
-#include "WindowRegistry.h"
+#include "windows/FrmCal.h"
+#include "core/Services.h"
+#include "widgets/Fonts.h"
+#include "widgets/QtDialogs.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,6 +13,8 @@ QWidget *startQuenby()
 {
     QApplication::setApplicationName(QStringLiteral("Quenby"));
     fonts::installSubstitutes();
+    static QtDialogs realDialogs;
+    services::setRealDialogs(&realDialogs);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quenby/resources/quenby.png")));
     return WindowRegistry::instance().show<FrmCal>();
 }

@@ -1,6 +1,6 @@
 // quenby-engine: drives the calculator's engine without a window, one line in, one line out.
-#include "EvaluateCommand.h"
-#include "ScoreStatistics.h"
+#include "engine/EvaluateCommand.h"
+#include "logic/ScoreStatistics.h"
 
 #include <QString>
 #include <QStringList>

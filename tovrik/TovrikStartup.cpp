@@ -1,9 +1,11 @@
 #include "TovrikStartup.h"
 
-#include "Fonts.h"
-#include "Form3.h"
-#include "FormPictures.h"
-#include "WindowRegistry.h"
+#include "core/Services.h"
+#include "widgets/Fonts.h"
+#include "widgets/QtDialogs.h"
+#include "windows/Form3.h"
+#include "windows/FormPictures.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 
@@ -11,6 +13,8 @@ QWidget *startTovrik()
 {
     QApplication::setApplicationName(QStringLiteral("Tovrik"));
     fonts::installSubstitutes();
+    static QtDialogs realDialogs;
+    services::setRealDialogs(&realDialogs);
     QApplication::setWindowIcon(formPictures::face(formPictures::SmileFile));
     // The menu stays loaded, hidden or shown, for the whole run; the program ends when the menu's
     // "退出" or its close box says so, not when the last visible window happens to close.

@@ -1,6 +1,6 @@
 #include "TovrikStartup.h"
 
-#include "WindowRegistry.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "EvaluateCommand.h"
+#include "engine/EvaluateCommand.h"
 
-#include "Messages.h"
-#include "NumberText.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
 
 namespace engine {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExpressionEvaluator.h"
+#include "engine/ExpressionEvaluator.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "ExpressionChecker.h"
+#include "engine/ExpressionChecker.h"
 
-#include "Messages.h"
+#include "engine/Messages.h"
 
 namespace engine {
 

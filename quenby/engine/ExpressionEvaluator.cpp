@@ -1,4 +1,4 @@
-#include "ExpressionEvaluator.h"
+#include "engine/ExpressionEvaluator.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExpressionChecker.h"
+#include "engine/ExpressionChecker.h"
 
 namespace engine {
 

@@ -1,15 +1,15 @@
-#include "FrmCal.h"
+#include "windows/FrmCal.h"
 
-#include "CaretEditing.h"
-#include "EvaluateCommand.h"
-#include "Fonts.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmKs.h"
-#include "frmSave.h"
-#include "frmTj.h"
+#include "logic/CaretEditing.h"
+#include "engine/EvaluateCommand.h"
+#include "widgets/Fonts.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/frmAbout.h"
+#include "windows/frmHelp.h"
+#include "windows/frmKs.h"
+#include "windows/frmSave.h"
+#include "windows/frmTj.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "frmAbout.h"
+#include "windows/frmAbout.h"
 
-#include "Fonts.h"
-#include "Twips.h"
+#include "widgets/Fonts.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 #include <QPixmap>

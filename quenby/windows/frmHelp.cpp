@@ -1,8 +1,8 @@
-#include "frmHelp.h"
+#include "windows/frmHelp.h"
 
-#include "Fonts.h"
-#include "HelpText.h"
-#include "Twips.h"
+#include "widgets/Fonts.h"
+#include "logic/HelpText.h"
+#include "widgets/Twips.h"
 
 #include <QPlainTextEdit>
 

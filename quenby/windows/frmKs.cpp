@@ -1,13 +1,13 @@
-#include "frmKs.h"
+#include "windows/frmKs.h"
 
-#include "Clock.h"
-#include "Fonts.h"
-#include "FrmCal.h"
-#include "Practice.h"
-#include "RandomSource.h"
-#include "Services.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
+#include "core/Clock.h"
+#include "widgets/Fonts.h"
+#include "windows/FrmCal.h"
+#include "logic/Practice.h"
+#include "core/RandomSource.h"
+#include "core/Services.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

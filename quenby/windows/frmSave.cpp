@@ -1,13 +1,13 @@
-#include "frmSave.h"
+#include "windows/frmSave.h"
 
-#include "Dialogs.h"
-#include "FrmCal.h"
-#include "Services.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
-#include "frmTj.h"
+#include "core/Dialogs.h"
+#include "windows/FrmCal.h"
+#include "core/Services.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/frmTj.h"
 
-#include "Clock.h"
+#include "core/Clock.h"
 
 #include <QApplication>
 #include <QComboBox>

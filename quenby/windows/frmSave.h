@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExportText.h"
+#include "logic/ExportText.h"
 
 #include <QMap>
 #include <QWidget>

@@ -1,11 +1,11 @@
-#include "frmTj.h"
+#include "windows/frmTj.h"
 
-#include "Fonts.h"
-#include "FrmCal.h"
-#include "ScoreStatistics.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
-#include "frmSave.h"
+#include "widgets/Fonts.h"
+#include "windows/FrmCal.h"
+#include "logic/ScoreStatistics.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/frmSave.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

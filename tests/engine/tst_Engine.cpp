@@ -1,8 +1,8 @@
-#include "EvaluateCommand.h"
-#include "ExpressionChecker.h"
-#include "ExpressionEvaluator.h"
-#include "Messages.h"
-#include "NumberText.h"
+#include "engine/EvaluateCommand.h"
+#include "engine/ExpressionChecker.h"
+#include "engine/ExpressionEvaluator.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
 
 #include <QtTest>
 

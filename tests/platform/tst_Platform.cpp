@@ -1,10 +1,12 @@
-#include "Clock.h"
-#include "Dialogs.h"
-#include "Pictures.h"
-#include "RandomSource.h"
-#include "Services.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
+#include "core/Clock.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedRandom.h"
+#include "support/ScriptedDialogs.h"
+#include "widgets/Pictures.h"
+#include "core/RandomSource.h"
+#include "core/Services.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 #include <QDir>

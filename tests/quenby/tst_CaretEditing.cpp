@@ -1,4 +1,4 @@
-#include "CaretEditing.h"
+#include "logic/CaretEditing.h"
 
 #include <QtTest>
 
@@ -211,5 +211,5 @@ void tst_CaretEditing::caretAfterNormalising()
     QCOMPARE(caret::caretAfterNormalising(boxText, caret), expected);
 }
 
-QTEST_MAIN(tst_CaretEditing)
+QTEST_GUILESS_MAIN(tst_CaretEditing)
 #include "tst_CaretEditing.moc"

@@ -1,6 +1,6 @@
 // The calculation record and the statistics report as lines, the file path rule, the time stamp,
 // and appending a block to a file without ever damaging what the file already holds.
-#include "ExportText.h"
+#include "logic/ExportText.h"
 
 #include <QDir>
 #include <QFile>
@@ -405,5 +405,5 @@ void tst_ExportText::partialWriteIsTakenBack()
 #endif
 }
 
-QTEST_MAIN(tst_ExportText)
+QTEST_GUILESS_MAIN(tst_ExportText)
 #include "tst_ExportText.moc"

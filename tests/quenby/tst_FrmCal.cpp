@@ -1,8 +1,8 @@
-#include "FrmCal.h"
+#include "windows/FrmCal.h"
 
-#include "Fonts.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
+#include "widgets/Fonts.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QAction>
 #include <QApplication>

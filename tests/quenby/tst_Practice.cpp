@@ -1,5 +1,6 @@
-#include "Practice.h"
-#include "RandomSource.h"
+#include "logic/Practice.h"
+#include "support/ScriptedRandom.h"
+#include "core/RandomSource.h"
 
 #include <QTimeZone>
 #include <QtTest>
@@ -496,5 +497,5 @@ void tst_Practice::timeUsed()
     QCOMPARE(practice::timeText(practice::secondsUsed(start, end)), text);
 }
 
-QTEST_MAIN(tst_Practice)
+QTEST_GUILESS_MAIN(tst_Practice)
 #include "tst_Practice.moc"

@@ -1,15 +1,16 @@
 // The calculator window's menus and toolbar with the real companion windows behind them: which
 // window opens, which one hides, how the program is left, and a save from start to file.
-#include "Clock.h"
-#include "Dialogs.h"
-#include "FrmCal.h"
-#include "Services.h"
-#include "WindowRegistry.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmKs.h"
-#include "frmSave.h"
-#include "frmTj.h"
+#include "core/Clock.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedDialogs.h"
+#include "windows/FrmCal.h"
+#include "core/Services.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/frmAbout.h"
+#include "windows/frmHelp.h"
+#include "windows/frmKs.h"
+#include "windows/frmSave.h"
+#include "windows/frmTj.h"
 
 #include <QAction>
 #include <QLineEdit>

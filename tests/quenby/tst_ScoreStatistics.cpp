@@ -1,6 +1,6 @@
 // Mark entry rules and the fourteen result texts of a class's marks, without a window, and the
 // same computation through the headless driver's --stats mode.
-#include "ScoreStatistics.h"
+#include "logic/ScoreStatistics.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -230,5 +230,5 @@ void tst_ScoreStatistics::statsDriver()
     QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(expected));
 }
 
-QTEST_MAIN(tst_ScoreStatistics)
+QTEST_GUILESS_MAIN(tst_ScoreStatistics)
 #include "tst_ScoreStatistics.moc"

@@ -1,8 +1,8 @@
-#include "Fonts.h"
-#include "FrmCal.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
-#include "frmAbout.h"
+#include "widgets/Fonts.h"
+#include "windows/FrmCal.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/frmAbout.h"
 
 #include <QLabel>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "FrmCal.h"
-#include "HelpText.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
-#include "frmHelp.h"
+#include "windows/FrmCal.h"
+#include "logic/HelpText.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/frmHelp.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,10 +1,12 @@
-#include "Clock.h"
-#include "FrmCal.h"
-#include "RandomSource.h"
-#include "Services.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
-#include "frmKs.h"
+#include "core/Clock.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedRandom.h"
+#include "windows/FrmCal.h"
+#include "core/RandomSource.h"
+#include "core/Services.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/frmKs.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,14 +1,15 @@
 // The save dialog with scripted message boxes and a fixed clock: which block it writes, its
 // refusals, what the file looks like afterwards, and what happens when the file cannot be written.
-#include "frmSave.h"
+#include "windows/frmSave.h"
+#include "support/FakeClock.h"
 
-#include "Clock.h"
-#include "Dialogs.h"
-#include "ExportText.h"
-#include "FrmCal.h"
-#include "Services.h"
-#include "WindowRegistry.h"
-#include "frmTj.h"
+#include "core/Clock.h"
+#include "support/ScriptedDialogs.h"
+#include "logic/ExportText.h"
+#include "windows/FrmCal.h"
+#include "core/Services.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/frmTj.h"
 
 #include <QApplication>
 #include <QComboBox>

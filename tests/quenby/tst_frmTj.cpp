@@ -1,13 +1,13 @@
 // The statistics window driven as a teacher does: marks typed with Enter or "--->", taken out
 // with "<---", counted with "统计", cleared, saved and left, and how it hands back to the
 // calculator window.
-#include "frmTj.h"
+#include "windows/frmTj.h"
 
-#include "Dialogs.h"
-#include "FrmCal.h"
-#include "Services.h"
-#include "WindowRegistry.h"
-#include "frmSave.h"
+#include "support/ScriptedDialogs.h"
+#include "windows/FrmCal.h"
+#include "core/Services.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/frmSave.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,6 @@
-#include "DrillQuestions.h"
-#include "RandomSource.h"
+#include "logic/DrillQuestions.h"
+#include "support/ScriptedRandom.h"
+#include "core/RandomSource.h"
 
 #include <QtTest>
 
@@ -320,5 +321,5 @@ void tst_DrillQuestions::tableQuestionsAllOccur()
     QVERIFY(quotients.count({42, 7}));
 }
 
-QTEST_MAIN(tst_DrillQuestions)
+QTEST_GUILESS_MAIN(tst_DrillQuestions)
 #include "tst_DrillQuestions.moc"

@@ -1,4 +1,4 @@
-#include "DrillRun.h"
+#include "logic/DrillRun.h"
 
 #include <QtTest>
 
@@ -126,5 +126,5 @@ void tst_DrillRun::clearCounts()
     QCOMPARE(run.wrong(), 0);
 }
 
-QTEST_MAIN(tst_DrillRun)
+QTEST_GUILESS_MAIN(tst_DrillRun)
 #include "tst_DrillRun.moc"

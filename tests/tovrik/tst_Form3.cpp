@@ -1,12 +1,12 @@
-#include "Dialogs.h"
-#include "Form1.h"
-#include "Form2.h"
-#include "Form3.h"
-#include "Form4.h"
-#include "Form7.h"
-#include "Services.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
+#include "support/ScriptedDialogs.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/Form4.h"
+#include "windows/Form7.h"
+#include "core/Services.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "Dialogs.h"
-#include "Form3.h"
-#include "Form5.h"
-#include "Services.h"
-#include "Twips.h"
-#include "WindowRegistry.h"
+#include "support/ScriptedDialogs.h"
+#include "windows/Form3.h"
+#include "windows/Form5.h"
+#include "core/Services.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QLabel>
 #include <QLineEdit>

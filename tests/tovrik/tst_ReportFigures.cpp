@@ -1,4 +1,4 @@
-#include "ReportFigures.h"
+#include "logic/ReportFigures.h"
 
 #include <QtTest>
 
@@ -74,5 +74,5 @@ void tst_ReportFigures::reportTexts()
     QCOMPARE(byTime.rate, "0");
 }
 
-QTEST_MAIN(tst_ReportFigures)
+QTEST_GUILESS_MAIN(tst_ReportFigures)
 #include "tst_ReportFigures.moc"

@@ -1,4 +1,4 @@
-#include "TextNumbers.h"
+#include "logic/TextNumbers.h"
 
 #include <QtTest>
 
@@ -92,5 +92,5 @@ void tst_TextNumbers::leadingNumber()
     QTEST(::leadingNumber(text), "value");
 }
 
-QTEST_MAIN(tst_TextNumbers)
+QTEST_GUILESS_MAIN(tst_TextNumbers)
 #include "tst_TextNumbers.moc"

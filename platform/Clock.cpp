@@ -1,6 +1,0 @@
-#include "Clock.h"
-
-QDateTime SystemClock::now() const
-{
-    return QDateTime::currentDateTime();
-}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "logic/DrillQuestions.h"
+#include "logic/DrillRun.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The answer box of a drill: a new question each time it receives the focus (but not when its
+// window is merely activated again), and the answer graded on Enter.
+class DrillAnswerBox : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+    std::function<void()> gotFocus;
+    // Grades the answer; true when the key is consumed (a right answer).
+    std::function<bool()> enterPressed;
+    std::function<void()> beep;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// The small focus box of a drill: receiving the focus counts an answer and hands the focus back.
+class DrillFocusBox : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+    std::function<void(Qt::FocusReason)> gotFocus;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
+// One drill window. The four drills share this behaviour and differ only in their questions,
+// captions, titles and a few positions; Form1, Form2, Form4 and Form7 are its thin subclasses.
+class FormDrill : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Loads the window: the minutes come from the menu's minutes label.
+    explicit FormDrill(Drill drill, QWidget *parent = nullptr);
+
+    Drill drill() const { return m_drill; }
+
+public slots:
+    void Text1_GotFocus();
+    void Text2_GotFocus();
+    void Timer1_Timer();
+    void Command1_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The warning beep of a wrong answer.
+    void beep();
+    void Form_Load();
+    void PresentQuestion();
+    bool Text1_Enter();
+    void showCounts();
+    void endDrill(bool byTime);
+
+    DrillAnswerBox *Text1 = nullptr;
+    DrillFocusBox *Text2 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Label13 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    Drill m_drill;
+    DrillRun m_run;
+    int m_rightAnswer = 0;
+    int m_presentations = 0;  // questions presented so far
+    int m_countSteps = 0;     // answers counted so far, however they ended
+    bool m_shownOnce = false;
+    bool m_ended = false;     // the drill is over or left; nothing more may count
+};
