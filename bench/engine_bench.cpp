@@ -28,17 +28,32 @@ void *operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
-void *operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void *p) noexcept { std::free(p); }
-void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
+void *operator new[](std::size_t size)
+{
+    return operator new(size);
+}
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace {
 
 struct Case {
-    std::u16string ours;  // as typed into the calculator
-    std::string theirs;   // the same expression in muparser's syntax
+    std::u16string ours; // as typed into the calculator
+    std::string theirs;  // the same expression in muparser's syntax
 };
 
 std::string LongSum()
@@ -140,8 +155,8 @@ void BM_MuParser(benchmark::State &state)
 // Fault messages are part of the engine's everyday work too.
 void BM_EngineFaults(benchmark::State &state)
 {
-    static const std::u16string faults[] = {u"1/0", u"√0", u"ln(0)", u"1+", u"2×3", u"(1+2",
-                                            u"0+1", u"1+05", u"1.2.3", u"2(3)", u"exp(1000)"};
+    static const std::u16string faults[]
+        = {u"1/0", u"√0", u"ln(0)", u"1+", u"2×3", u"(1+2", u"0+1", u"1+05", u"1.2.3", u"2(3)", u"exp(1000)"};
     for (auto _ : state) {
         for (const auto &f : faults) {
             engine::Evaluation e = engine::EvaluateExpression(f);
@@ -184,8 +199,7 @@ void CheckSameValues()
         }
         const engine::Evaluation e = engine::EvaluateExpression(c.ours);
         std::string ours(e.display.begin(), e.display.end());
-        std::printf("check: %-60.60s engine %-24s muparser %.15g\n", c.theirs.c_str(), ours.c_str(),
-                    theirs);
+        std::printf("check: %-60.60s engine %-24s muparser %.15g\n", c.theirs.c_str(), ours.c_str(), theirs);
     }
 }
 

@@ -4,9 +4,9 @@
 //
 //   startup_bench [--benchmark_...]      runs the comparison
 //   startup_bench --child NAME START_NS  (internal) starts one program and reports its time
-#include "widgets/Fonts.h"
 #include "QuenbyStartup.h"
 #include "TovrikStartup.h"
+#include "widgets/Fonts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,12 +24,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -79,7 +79,7 @@ QWidget *StartBare(bool chinese)
 class ExposeWatch : public QObject
 {
 public:
-    explicit ExposeWatch(std::int64_t startNs) : m_startNs(startNs) {}
+    explicit ExposeWatch(std::int64_t startNs) : m_startNs(startNs) { }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -157,7 +157,7 @@ bool RunOnce(const std::string &name, Sample &sample)
     }
     close(out[0]);
     int status = 0;
-    rusage usage{};
+    rusage usage {};
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0
         || text.empty())
         return false;
@@ -203,8 +203,7 @@ void BM_Startup(benchmark::State &state, const char *name)
     const Summary &summary = g_summaries[name];
     if (summary.failed || summary.seconds.empty()) {
         state.SkipWithError("the program did not start");
-        for (auto _ : state) {
-        }
+        for (auto _ : state) { }
         return;
     }
     std::size_t i = 0;
@@ -223,10 +222,22 @@ double Median(std::vector<double> v)
 
 } // namespace
 
-BENCHMARK_CAPTURE(BM_Startup, bare, "bare")->UseManualTime()->Iterations(kRounds)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Startup, bare_zh, "bare-zh")->UseManualTime()->Iterations(kRounds)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Startup, quenby, "quenby")->UseManualTime()->Iterations(kRounds)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Startup, tovrik, "tovrik")->UseManualTime()->Iterations(kRounds)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, bare, "bare")
+    ->UseManualTime()
+    ->Iterations(kRounds)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, bare_zh, "bare-zh")
+    ->UseManualTime()
+    ->Iterations(kRounds)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, quenby, "quenby")
+    ->UseManualTime()
+    ->Iterations(kRounds)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Startup, tovrik, "tovrik")
+    ->UseManualTime()
+    ->Iterations(kRounds)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -1,10 +1,10 @@
 #include "QuenbyStartup.h"
 
-#include "windows/FrmCal.h"
 #include "core/Services.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtDialogs.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -12,28 +12,28 @@
 
 namespace {
 
-const char *const kHelp =
-    "usage: quenby-engine [--stats | --help]\n"
-    "\n"
-    "Reads standard input line by line and writes one output line per input line,\n"
-    "flushing after each.\n"
-    "\n"
-    "  (default)  each input line is one raw expression; the output is the normalised\n"
-    "             text, a TAB, and the display text. An empty input line is the empty\n"
-    "             expression; its normalised text (none) is written as <none>.\n"
-    "  --stats    each input line is a list of mark texts separated by '|'; the output\n"
-    "             is the fourteen result texts of the score statistics (total and head\n"
-    "             count, mean, standard deviation, highest, lowest, the four grade bands\n"
-    "             and the five ten-point buckets), separated by TABs. An empty line\n"
-    "             is the empty list and gives <none>. A list with a mark that the\n"
-    "             statistics window would refuse (empty, a character other than the\n"
-    "             digits 0-9 and '.', or a value above 150; \"85||90\" holds an empty\n"
-    "             mark) gives <refused>, a TAB and the first such mark. A carriage\n"
-    "             return at the very end of a line (a CR LF line end) is dropped.\n"
-    "  --help     prints this text.\n"
-    "\n"
-    "In input and output, \\\\, \\r, \\n and \\t stand for a backslash, a carriage return,\n"
-    "a line feed and a tab; every other character is itself (UTF-8).\n";
+const char *const kHelp
+    = "usage: quenby-engine [--stats | --help]\n"
+      "\n"
+      "Reads standard input line by line and writes one output line per input line,\n"
+      "flushing after each.\n"
+      "\n"
+      "  (default)  each input line is one raw expression; the output is the normalised\n"
+      "             text, a TAB, and the display text. An empty input line is the empty\n"
+      "             expression; its normalised text (none) is written as <none>.\n"
+      "  --stats    each input line is a list of mark texts separated by '|'; the output\n"
+      "             is the fourteen result texts of the score statistics (total and head\n"
+      "             count, mean, standard deviation, highest, lowest, the four grade bands\n"
+      "             and the five ten-point buckets), separated by TABs. An empty line\n"
+      "             is the empty list and gives <none>. A list with a mark that the\n"
+      "             statistics window would refuse (empty, a character other than the\n"
+      "             digits 0-9 and '.', or a value above 150; \"85||90\" holds an empty\n"
+      "             mark) gives <refused>, a TAB and the first such mark. A carriage\n"
+      "             return at the very end of a line (a CR LF line end) is dropped.\n"
+      "  --help     prints this text.\n"
+      "\n"
+      "In input and output, \\\\, \\r, \\n and \\t stand for a backslash, a carriage return,\n"
+      "a line feed and a tab; every other character is itself (UTF-8).\n";
 
 // Undoes the escapes of an input line. An unknown escape keeps its backslash.
 std::string Unescape(std::string_view line)
@@ -46,11 +46,25 @@ std::string Unescape(std::string_view line)
             continue;
         }
         switch (line[i + 1]) {
-        case '\\': out.push_back('\\'); ++i; break;
-        case 'r': out.push_back('\r'); ++i; break;
-        case 'n': out.push_back('\n'); ++i; break;
-        case 't': out.push_back('\t'); ++i; break;
-        default: out.push_back('\\'); break;
+        case '\\':
+            out.push_back('\\');
+            ++i;
+            break;
+        case 'r':
+            out.push_back('\r');
+            ++i;
+            break;
+        case 'n':
+            out.push_back('\n');
+            ++i;
+            break;
+        case 't':
+            out.push_back('\t');
+            ++i;
+            break;
+        default:
+            out.push_back('\\');
+            break;
         }
     }
     return out;
@@ -62,11 +76,21 @@ std::string Escape(std::string_view text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default: out.push_back(c); break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out.push_back(c);
+            break;
         }
     }
     return out;
@@ -90,16 +114,19 @@ std::u16string FromUtf8(std::string_view s)
         } else if ((b0 & 0xE0) == 0xC0 && cont(1)) {
             cp = ((b0 & 0x1F) << 6) | (s[i + 1] & 0x3F);
             len = 2;
-            if (cp < 0x80) cp = 0xFFFD;
+            if (cp < 0x80)
+                cp = 0xFFFD;
         } else if ((b0 & 0xF0) == 0xE0 && cont(1) && cont(2)) {
             cp = ((b0 & 0x0F) << 12) | ((s[i + 1] & 0x3F) << 6) | (s[i + 2] & 0x3F);
             len = 3;
-            if (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+            if (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))
+                cp = 0xFFFD;
         } else if ((b0 & 0xF8) == 0xF0 && cont(1) && cont(2) && cont(3)) {
             cp = ((b0 & 0x07) << 18) | ((s[i + 1] & 0x3F) << 12) | ((s[i + 2] & 0x3F) << 6)
-                 | (s[i + 3] & 0x3F);
+                | (s[i + 3] & 0x3F);
             len = 4;
-            if (cp < 0x10000 || cp > 0x10FFFF) cp = 0xFFFD;
+            if (cp < 0x10000 || cp > 0x10FFFF)
+                cp = 0xFFFD;
         }
         i += len;
         if (cp >= 0x10000) {
@@ -120,8 +147,7 @@ std::string ToUtf8(std::u16string_view s)
     out.reserve(s.size() * 3);
     for (std::size_t i = 0; i < s.size(); ++i) {
         char32_t cp = s[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00
-            && s[i + 1] <= 0xDFFF) {
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
             ++i;
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {

@@ -3,9 +3,9 @@
 #include "core/Services.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtDialogs.h"
+#include "widgets/WindowRegistry.h"
 #include "windows/Form3.h"
 #include "windows/FormPictures.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 

@@ -27,9 +27,9 @@ double ClockSeededRandom::next()
 void ClockSeededRandom::reseed()
 {
     // Reseeding twice within one clock tick must not repeat a sequence, so a counter is mixed in.
-    const auto ticks = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::seed_seq seq{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
-                      static_cast<std::uint32_t>(++m_reseeds)};
+    const auto ticks
+        = static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    std::seed_seq seq {static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
+                       static_cast<std::uint32_t>(++m_reseeds)};
     m_engine.seed(seq);
 }

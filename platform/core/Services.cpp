@@ -37,10 +37,22 @@ RandomSource &random()
     return g_random ? *g_random : real;
 }
 
-void setRealDialogs(Dialogs *d) { g_realDialogs = d; }
-void setDialogs(Dialogs *d) { g_dialogs = d; }
-void setClock(Clock *c) { g_clock = c; }
-void setRandom(RandomSource *r) { g_random = r; }
+void setRealDialogs(Dialogs *d)
+{
+    g_realDialogs = d;
+}
+void setDialogs(Dialogs *d)
+{
+    g_dialogs = d;
+}
+void setClock(Clock *c)
+{
+    g_clock = c;
+}
+void setRandom(RandomSource *r)
+{
+    g_random = r;
+}
 
 void reset()
 {

@@ -24,8 +24,8 @@ void fitTitle(QMessageBox &box, const QString &title)
     if (!grid)
         return;
     const int width = box.fontMetrics().horizontalAdvance(title) + 120;
-    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                  grid->rowCount(), 0, 1, grid->columnCount());
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
 
 } // namespace

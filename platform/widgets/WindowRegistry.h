@@ -14,8 +14,7 @@ public:
     static WindowRegistry &instance();
 
     // The open window of form W, or nullptr when none is open.
-    template <class W>
-    W *find() const
+    template <class W> W *find() const
     {
         auto it = m_windows.find(std::type_index(typeid(W)));
         if (it == m_windows.end() || it->second.isNull())
@@ -24,8 +23,7 @@ public:
     }
 
     // The open window of form W, created (not shown) when none is open.
-    template <class W>
-    W *open()
+    template <class W> W *open()
     {
         if (W *existing = find<W>())
             return existing;
@@ -36,8 +34,7 @@ public:
     }
 
     // Shows the window of form W, opening a fresh one when none is open, and brings it forward.
-    template <class W>
-    W *show()
+    template <class W> W *show()
     {
         W *w = open<W>();
         w->show();

@@ -8,12 +8,18 @@ namespace engine {
 std::u16string DisplayText(const EvalOutcome &outcome)
 {
     switch (outcome.status) {
-    case EvalStatus::Ok: return FormatResult(outcome.value);
-    case EvalStatus::DivideByZero: return std::u16string(msg::kDivideByZero);
-    case EvalStatus::ZeroRoot: return std::u16string(msg::kZeroRoot);
-    case EvalStatus::LnDomain: return std::u16string(msg::kLnDomain);
-    case EvalStatus::Malformed: return std::u16string(msg::kMalformed);
-    case EvalStatus::Overflow: break;
+    case EvalStatus::Ok:
+        return FormatResult(outcome.value);
+    case EvalStatus::DivideByZero:
+        return std::u16string(msg::kDivideByZero);
+    case EvalStatus::ZeroRoot:
+        return std::u16string(msg::kZeroRoot);
+    case EvalStatus::LnDomain:
+        return std::u16string(msg::kLnDomain);
+    case EvalStatus::Malformed:
+        return std::u16string(msg::kMalformed);
+    case EvalStatus::Overflow:
+        break;
     }
     return std::u16string(msg::kOverflow);
 }

@@ -8,11 +8,11 @@
 namespace engine {
 
 struct Evaluation {
-    bool hasNormalised = false;  // false only for an empty raw text
-    std::u16string normalised;   // what the command writes back into the expression box
-    std::u16string display;      // the value text or one fixed message for the result box
+    bool hasNormalised = false;                // false only for an empty raw text
+    std::u16string normalised;                 // what the command writes back into the expression box
+    std::u16string display;                    // the value text or one fixed message for the result box
     EvalStatus status = EvalStatus::Malformed; // the evaluator's outcome, when it ran
-    bool evaluated = false;      // false when a check stopped the run first
+    bool evaluated = false;                    // false when a check stopped the run first
 };
 
 // The display text of an evaluator outcome (the value text for Ok).

@@ -12,7 +12,12 @@ bool IsDigitChar(char16_t c)
 bool IsOperatorChar(char16_t c)
 {
     switch (c) {
-    case u'+': case u'-': case u'*': case u'/': case u'^': case u'√':
+    case u'+':
+    case u'-':
+    case u'*':
+    case u'/':
+    case u'^':
+    case u'√':
         return true;
     default:
         return false;
@@ -22,7 +27,11 @@ bool IsOperatorChar(char16_t c)
 bool IsFunctionHead(char16_t c)
 {
     switch (c) {
-    case u's': case u'c': case u't': case u'e': case u'l':
+    case u's':
+    case u'c':
+    case u't':
+    case u'e':
+    case u'l':
         return true;
     default:
         return false;
@@ -34,9 +43,20 @@ bool IsSymbolChar(char16_t c)
     if (IsOperatorChar(c))
         return true;
     switch (c) {
-    case u'(': case u')': case u'.':
-    case u's': case u'i': case u'n': case u'c': case u'o':
-    case u't': case u'a': case u'e': case u'x': case u'p': case u'l':
+    case u'(':
+    case u')':
+    case u'.':
+    case u's':
+    case u'i':
+    case u'n':
+    case u'c':
+    case u'o':
+    case u't':
+    case u'a':
+    case u'e':
+    case u'x':
+    case u'p':
+    case u'l':
         return true;
     default:
         return false;
@@ -72,12 +92,18 @@ namespace {
 std::u16string_view FunctionTail(char16_t head)
 {
     switch (head) {
-    case u'e': return u"xp(";
-    case u's': return u"in(";
-    case u'c': return u"os(";
-    case u't': return u"an(";
-    case u'l': return u"n(";
-    default: return u"";
+    case u'e':
+        return u"xp(";
+    case u's':
+        return u"in(";
+    case u'c':
+        return u"os(";
+    case u't':
+        return u"an(";
+    case u'l':
+        return u"n(";
+    default:
+        return u"";
     }
 }
 

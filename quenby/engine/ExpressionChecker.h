@@ -12,8 +12,8 @@ struct CharList {
     static constexpr int kCapacity = 201;
 
     char16_t chars[kCapacity] = {};
-    int n = -1;             // index of the last filled slot; -1 when empty
-    bool overflow = false;  // the normalised text had more characters than fit
+    int n = -1;            // index of the last filled slot; -1 when empty
+    bool overflow = false; // the normalised text had more characters than fit
 
     char16_t at(int i) const { return (i >= 0 && i <= n) ? chars[i] : char16_t(0); }
     int count() const { return n + 1; }

@@ -20,13 +20,20 @@ bool IsNumberToken(char16_t t)
 int OpPriority(char16_t token)
 {
     switch (token) {
-    case u'+': case u'-':
+    case u'+':
+    case u'-':
         return 1;
-    case u'*': case u'/':
+    case u'*':
+    case u'/':
         return 2;
-    case u'^': case u'√':
+    case u'^':
+    case u'√':
         return 3;
-    case u'e': case u'l': case u's': case u'c': case u't':
+    case u'e':
+    case u'l':
+    case u's':
+    case u'c':
+    case u't':
         return 4;
     default:
         return 0;
@@ -181,7 +188,11 @@ EvalOutcome Evaluator::EvalPostfix()
         const double x = PopNum();
         double r = last;
         switch (t) {
-        case u'+': case u'-': case u'*': case u'/': case u'^': {
+        case u'+':
+        case u'-':
+        case u'*':
+        case u'/':
+        case u'^': {
             if (m_numTop == 0)
                 return {EvalStatus::Malformed};
             const double y = PopNum();

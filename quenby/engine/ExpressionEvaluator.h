@@ -49,7 +49,11 @@ public:
 
 private:
     // Operator stack: the first push goes to slot 1; slot 0 reads as the empty token.
-    void ClearOpStack() { m_opTop = 0; m_opStack[0] = 0; }
+    void ClearOpStack()
+    {
+        m_opTop = 0;
+        m_opStack[0] = 0;
+    }
     bool PushOp(char16_t t);
     char16_t PopOp();
     char16_t PeekOp() const { return m_opStack[m_opTop]; }

@@ -13,10 +13,26 @@ namespace {
 class TextBuffer
 {
 public:
-    void operator+=(char c) { if (m_size < sizeof m_text) m_text[m_size++] = c; }
-    void operator+=(const char *s) { while (*s) *this += *s++; }
-    void append(const char *s, std::size_t n) { for (std::size_t i = 0; i < n; ++i) *this += s[i]; }
-    void append(std::size_t n, char c) { for (std::size_t i = 0; i < n; ++i) *this += c; }
+    void operator+=(char c)
+    {
+        if (m_size < sizeof m_text)
+            m_text[m_size++] = c;
+    }
+    void operator+=(const char *s)
+    {
+        while (*s)
+            *this += *s++;
+    }
+    void append(const char *s, std::size_t n)
+    {
+        for (std::size_t i = 0; i < n; ++i)
+            *this += s[i];
+    }
+    void append(std::size_t n, char c)
+    {
+        for (std::size_t i = 0; i < n; ++i)
+            *this += c;
+    }
     const char *data() const { return m_text; }
     std::size_t size() const { return m_size; }
 

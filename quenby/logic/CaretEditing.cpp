@@ -46,16 +46,16 @@ int restore(QStringView text, int caretPos)
 Edit insertAt(QStringView text, int caretPos, const QString &insert)
 {
     const int s = restore(text, caretPos);
-    return Edit{s, s, insert, s + static_cast<int>(insert.size())};
+    return Edit {s, s, insert, s + static_cast<int>(insert.size())};
 }
 
 Edit backspace(QStringView text, int caretPos)
 {
     const int s = restore(text, caretPos);
     if (s == 0)
-        return Edit{0, 0, QString(), caretPos};
+        return Edit {0, 0, QString(), caretPos};
     const int from = s - widthBefore(text, s);
-    return Edit{from, s, QString(), from};
+    return Edit {from, s, QString(), from};
 }
 
 int left(QStringView text, int caretPos)
@@ -74,7 +74,7 @@ Edit cut(QStringView text, int anchor, int position)
 {
     const int from = std::clamp(std::min(anchor, position), 0, length(text));
     const int to = std::clamp(std::max(anchor, position), 0, length(text));
-    return Edit{from, to, QString(), from};
+    return Edit {from, to, QString(), from};
 }
 
 QString apply(QStringView text, const Edit &edit)

@@ -37,14 +37,12 @@ QString TimeStampText(const QDateTime &when, const QLocale &locale = QLocale());
 
 // The calculation record: an empty line, the time stamp, and the expression text, "=" and the
 // result text joined by the first join. Texts are copied as they are, line breaks included.
-QStringList CalcRecordLines(const QString &expression, const QString &result,
-                            const QString &timeStamp);
+QStringList CalcRecordLines(const QString &expression, const QString &result, const QString &timeStamp);
 
 // The statistics report: an empty line, the time stamp, one line per mark as typed, and fifteen
 // summary lines, each a label, the second join and a result text. results holds the fourteen
 // result texts in the order of the statistics window's boxes; a missing one counts as empty.
-QStringList ScoreReportLines(const QStringList &marks, const QStringList &results,
-                             const QString &timeStamp);
+QStringList ScoreReportLines(const QStringList &marks, const QStringList &results, const QString &timeStamp);
 
 // The file a block goes to: the folder, "/" unless the folder already ends in "/" or "\", and
 // the file name unchanged (no extension is added).

@@ -1,7 +1,7 @@
 #include "logic/Practice.h"
 
-#include "engine/NumberText.h"
 #include "core/RandomSource.h"
+#include "engine/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

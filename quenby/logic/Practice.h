@@ -13,11 +13,11 @@ namespace practice {
 
 // The six kinds of question, numbered as the kind buttons of the practice window are.
 enum Kind : int {
-    AddSub10 = 1,  // addition and subtraction within 10
-    AddSub20 = 2,  // addition with carry and subtraction with borrow within 20
-    AddSub100 = 3, // addition and subtraction within 100
-    Times = 4,     // the multiplication table
-    Divide = 5,    // division by the multiplication table
+    AddSub10 = 1,    // addition and subtraction within 10
+    AddSub20 = 2,    // addition with carry and subtraction with borrow within 20
+    AddSub100 = 3,   // addition and subtraction within 100
+    Times = 4,       // the multiplication table
+    Divide = 5,      // division by the multiplication table
     LargeMulDiv = 6, // a number up to 100 times a digit, and the matching division
 };
 

@@ -140,11 +140,8 @@ QStringList ComputeStatistics(const QStringList &marks)
     QStringList texts;
     texts.reserve(StatisticsBoxCount);
     texts << numberText(sum) + points + QStringLiteral("----共") + numberText(n) + people
-          << numberText(mean) + points
-          << numberText(deviation)
-          << numberText(highest) + points
-          << numberText(lowest) + points
-          << count(bandA) << count(bandB) << count(bandC) << count(bandFail)
+          << numberText(mean) + points << numberText(deviation) << numberText(highest) + points
+          << numberText(lowest) + points << count(bandA) << count(bandB) << count(bandC) << count(bandFail)
           << count(b100) << count(b90) << count(b80) << count(b70) << count(b60);
     return texts;
 }

@@ -22,9 +22,9 @@ double RoundToHundredths(double value);
 
 // The positions of the fourteen result texts, in the order of the statistics window's boxes.
 enum StatisticsBox {
-    StatSum,      // total and head count
-    StatAverage,  // mean, rounded to two decimals
-    StatDeviation,// population standard deviation, rounded to two decimals
+    StatSum,       // total and head count
+    StatAverage,   // mean, rounded to two decimals
+    StatDeviation, // population standard deviation, rounded to two decimals
     StatHighest,
     StatLowest,
     StatBandA,    // 85 and more

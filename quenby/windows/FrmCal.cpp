@@ -1,7 +1,7 @@
 #include "windows/FrmCal.h"
 
-#include "logic/CaretEditing.h"
 #include "engine/EvaluateCommand.h"
+#include "logic/CaretEditing.h"
 #include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
@@ -134,36 +134,24 @@ constexpr int kKey = 615;
 constexpr int kWide = 750;
 
 const KeyCell kKeypad[] = {
-    {0, "(", "左括号", kCol[0], kRow[0], kKey},
-    {1, ")", "右括号", kCol[1], kRow[0], kKey},
-    {2, "^", "乘方", kCol[2], kRow[0], kKey},
-    {3, "√", "开方", kCol[3], kRow[0], kKey},
-    {15, "exp()", "指数", kCol[4], kRow[0], kWide},
-    {4, "7", "数字7", kCol[0], kRow[1], kKey},
-    {5, "8", "数字8", kCol[1], kRow[1], kKey},
-    {6, "9", "数字9", kCol[2], kRow[1], kKey},
-    {7, "/", "除法", kCol[3], kRow[1], kKey},
-    {20, "ln()", "自然对数", kCol[4], kRow[1], kWide},
-    {8, "4", "数字4", kCol[0], kRow[2], kKey},
-    {9, "5", "数字5", kCol[1], kRow[2], kKey},
-    {10, "6", "数字6", kCol[2], kRow[2], kKey},
-    {11, "*", "乘法", kCol[3], kRow[2], kKey},
-    {21, "sin()", "正弦", kCol[4], kRow[2], kWide},
-    {12, "1", "数字1", kCol[0], kRow[3], kKey},
-    {13, "2", "数字2", kCol[1], kRow[3], kKey},
-    {14, "3", "数字3", kCol[2], kRow[3], kKey},
-    {18, "-", "减法", kCol[3], kRow[3], kKey},
-    {22, "cos()", "余弦", kCol[4], kRow[3], kWide},
-    {17, "0", "数字0", 240, kRow[4], 1200},
-    {16, ".", "小数点", 1560, kRow[4], 1200},
-    {19, "+", "加法", kCol[3], kRow[4], kKey},
-    {23, "tan()", "正切", kCol[4], kRow[4], kWide},
+    {0, "(", "左括号", kCol[0], kRow[0], kKey},     {1, ")", "右括号", kCol[1], kRow[0], kKey},
+    {2, "^", "乘方", kCol[2], kRow[0], kKey},       {3, "√", "开方", kCol[3], kRow[0], kKey},
+    {15, "exp()", "指数", kCol[4], kRow[0], kWide}, {4, "7", "数字7", kCol[0], kRow[1], kKey},
+    {5, "8", "数字8", kCol[1], kRow[1], kKey},      {6, "9", "数字9", kCol[2], kRow[1], kKey},
+    {7, "/", "除法", kCol[3], kRow[1], kKey},       {20, "ln()", "自然对数", kCol[4], kRow[1], kWide},
+    {8, "4", "数字4", kCol[0], kRow[2], kKey},      {9, "5", "数字5", kCol[1], kRow[2], kKey},
+    {10, "6", "数字6", kCol[2], kRow[2], kKey},     {11, "*", "乘法", kCol[3], kRow[2], kKey},
+    {21, "sin()", "正弦", kCol[4], kRow[2], kWide}, {12, "1", "数字1", kCol[0], kRow[3], kKey},
+    {13, "2", "数字2", kCol[1], kRow[3], kKey},     {14, "3", "数字3", kCol[2], kRow[3], kKey},
+    {18, "-", "减法", kCol[3], kRow[3], kKey},      {22, "cos()", "余弦", kCol[4], kRow[3], kWide},
+    {17, "0", "数字0", 240, kRow[4], 1200},         {16, ".", "小数点", 1560, kRow[4], 1200},
+    {19, "+", "加法", kCol[3], kRow[4], kKey},      {23, "tan()", "正切", kCol[4], kRow[4], kWide},
 };
 
 // Keyboard order of the keypad: rows 1 to 4 without column 5, then "0", "." and "+", then
 // column 5 from the top.
-constexpr int kKeypadTabOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18,
-                                   17, 16, 19, 15, 20, 21, 22, 23};
+constexpr int kKeypadTabOrder[]
+    = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18, 17, 16, 19, 15, 20, 21, 22, 23};
 
 // The toolbar: key, caption and picture of buttons 1 to 8.
 struct ToolCell {
@@ -172,8 +160,8 @@ struct ToolCell {
 };
 
 const ToolCell kToolbar[] = {
-    {"save", "保存"},     {"copy", "复制"},    {"cut", "剪切"},    {"paste", "粘贴"},
-    {"tongji", "统计"},   {"kousuan", "口算"}, {"notice", "帮助"}, {"exit", "退出"},
+    {"save", "保存"},   {"copy", "复制"},    {"cut", "剪切"},    {"paste", "粘贴"},
+    {"tongji", "统计"}, {"kousuan", "口算"}, {"notice", "帮助"}, {"exit", "退出"},
 };
 
 QIcon resourceIcon(const QString &fileName)
@@ -183,8 +171,7 @@ QIcon resourceIcon(const QString &fileName)
 
 } // namespace
 
-FrmCal::FrmCal(QWidget *parent)
-    : QMainWindow(parent)
+FrmCal::FrmCal(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Quenby"));
     // The window's own face: every widget without a font of its own, the menus included, uses it.
@@ -290,8 +277,9 @@ void FrmCal::buildToolbar()
         }
         // Queued, so that the button has finished with its click before the command runs: the
         // last button ends the program and takes the button with it.
-        connect(action, &QAction::triggered, this, [this, number] { Toolbar1_ButtonClick(number); },
-                Qt::QueuedConnection);
+        connect(
+            action, &QAction::triggered, this, [this, number] { Toolbar1_ButtonClick(number); },
+            Qt::QueuedConnection);
     }
 }
 
@@ -310,7 +298,8 @@ void FrmCal::buildBoxesAndButtons()
     twips::place(txtIn, 240, 840, 4215, 975);
     box->onKeyDown = [this](QKeyEvent *e) { txtIn_KeyDown(e->key(), e->modifiers()); };
     box->afterInput = [this] { followCaret(); };
-    box->onMouseDown = [this](QMouseEvent *e) { txtIn_MouseDown(e->button(), e->modifiers(), e->position()); };
+    box->onMouseDown
+        = [this](QMouseEvent *e) { txtIn_MouseDown(e->button(), e->modifiers(), e->position()); };
     box->onMouseUp = [this](QMouseEvent *e) {
         txtIn_MouseUp(e->button(), e->modifiers(), e->position());
         if (e->button() == Qt::RightButton)
@@ -430,7 +419,7 @@ QString FrmCal::outputText() const
 
 void FrmCal::clearBoxes()
 {
-    applyEdit(txtIn, caret::Edit{0, boxLength(txtIn), QString(), 0});
+    applyEdit(txtIn, caret::Edit {0, boxLength(txtIn), QString(), 0});
     txtOut->setPlainText(QString());
 }
 
@@ -511,7 +500,7 @@ void FrmCal::cmdCal_Click()
             // The caret stays beside the same character; the kept position is not touched.
             QTextCursor cursor = txtIn->textCursor();
             const int caretThere = caret::caretAfterNormalising(current, cursor.position());
-            applyEdit(txtIn, caret::Edit{0, static_cast<int>(current.size()), normalised, 0});
+            applyEdit(txtIn, caret::Edit {0, static_cast<int>(current.size()), normalised, 0});
             cursor.setPosition(std::clamp(caretThere, 0, boxLength(txtIn)));
             txtIn->setTextCursor(cursor);
         }

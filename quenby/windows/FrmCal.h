@@ -97,7 +97,7 @@ private:
     QPushButton *cmdLeft = nullptr;
     QPushButton *cmdRight = nullptr;
     QPushButton *cmdBack = nullptr;
-    std::array<QPushButton *, 24> Cmd{};
+    std::array<QPushButton *, 24> Cmd {};
     QStatusBar *StatusBar1 = nullptr;
     QLabel *Panels_1 = nullptr;
     QLabel *Panels_2 = nullptr;

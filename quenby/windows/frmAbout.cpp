@@ -24,14 +24,13 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent)
-    : QWidget(parent)
+frmAbout::frmAbout(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("关于本软件"));
     // A window of fixed size: no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     twips::setClientSize(this, 4950, 4125);
 
     Picture1 = new QLabel(this);
@@ -48,9 +47,8 @@ frmAbout::frmAbout(QWidget *parent)
     Label4 = makeLabel(this, "Label4", QStringLiteral("Quenby"), 1800, 1080, 3255, 615,
                        fonts::make(QStringLiteral("黑体"), 24, true), system.color(QPalette::Highlight));
     Label2 = makeLabel(this, "Label2",
-                       QStringLiteral("   本软件于2026年用Qt 6和C++开发，主要供小学教师和学生使用。"),
-                       240, 2160, 4455, 1215, fonts::make(QStringLiteral("仿宋_GB2312"), 14.25),
-                       Qt::black);
+                       QStringLiteral("   本软件于2026年用Qt 6和C++开发，主要供小学教师和学生使用。"), 240,
+                       2160, 4455, 1215, fonts::make(QStringLiteral("仿宋_GB2312"), 14.25), Qt::black);
     Label2->setWordWrap(true);
     Label3 = makeLabel(this, "Label3", QStringLiteral("联系我们：quenby-team@example.org"), 120, 3240, 4695,
                        495, fonts::make(QStringLiteral("幼圆"), 10.5), system.color(QPalette::ToolTipText));

@@ -1,19 +1,18 @@
 #include "windows/frmHelp.h"
 
-#include "widgets/Fonts.h"
 #include "logic/HelpText.h"
+#include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 
 #include <QPlainTextEdit>
 
-frmHelp::frmHelp(QWidget *parent)
-    : QWidget(parent)
+frmHelp::frmHelp(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("帮助"));
     // A window of fixed size: no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     twips::setClientSize(this, 6735, 6990);
 
     Text1 = new QPlainTextEdit(this);

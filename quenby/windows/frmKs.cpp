@@ -1,13 +1,13 @@
 #include "windows/frmKs.h"
 
 #include "core/Clock.h"
-#include "widgets/Fonts.h"
-#include "windows/FrmCal.h"
-#include "logic/Practice.h"
 #include "core/RandomSource.h"
 #include "core/Services.h"
+#include "logic/Practice.h"
+#include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -23,8 +23,7 @@ namespace {
 // A set has this many questions.
 constexpr int QuestionsPerSet = 10;
 
-template <class W>
-W *makeWidget(QWidget *parent, const char *name, int left, int top, int width, int height)
+template <class W> W *makeWidget(QWidget *parent, const char *name, int left, int top, int width, int height)
 {
     auto *w = new W(parent);
     w->setObjectName(QLatin1String(name));
@@ -89,8 +88,8 @@ QLineEdit *makeBox(QWidget *parent, const char *name, int left, int top, int wid
     return box;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, int left, int top,
-                  int width, int height)
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
+                  int height)
 {
     auto *label = makeWidget<QLabel>(parent, name, left, top, width, height);
     label->setText(caption);
@@ -100,14 +99,13 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, int
 
 } // namespace
 
-frmKs::frmKs(QWidget *parent)
-    : QWidget(parent)
+frmKs::frmKs(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmKs"));
     setWindowTitle(QStringLiteral("口算练习（学生用）"));
     // A window of fixed size: no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     twips::setClientSize(this, 5715, 5865);
     setFont(fonts::make(QStringLiteral("宋体"), 9));
 
@@ -144,8 +142,8 @@ frmKs::frmKs(QWidget *parent)
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     labDefen->setPalette(red);
 
-    const QList<QWidget *> tabOrder = {txtX,    txtZ,    cmdOK,  List2,  cmdRep, cmdAdd1, cmdAdd2,
-                                       cmdMul,  cmdDiv,  cmdAdd3, cmdMd, txtOp,  txtY,    cmdBack};
+    const QList<QWidget *> tabOrder = {txtX,   txtZ,   cmdOK,   List2, cmdRep, cmdAdd1, cmdAdd2,
+                                       cmdMul, cmdDiv, cmdAdd3, cmdMd, txtOp,  txtY,    cmdBack};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     txtX->setFocus();
@@ -203,12 +201,30 @@ bool frmKs::txtZ_KeyDown(int key)
     return true;
 }
 
-void frmKs::cmdAdd1_Click() { presentQuestion(practice::AddSub10); }
-void frmKs::cmdAdd2_Click() { presentQuestion(practice::AddSub20); }
-void frmKs::cmdAdd3_Click() { presentQuestion(practice::AddSub100); }
-void frmKs::cmdMul_Click() { presentQuestion(practice::Times); }
-void frmKs::cmdDiv_Click() { presentQuestion(practice::Divide); }
-void frmKs::cmdMd_Click() { presentQuestion(practice::LargeMulDiv); }
+void frmKs::cmdAdd1_Click()
+{
+    presentQuestion(practice::AddSub10);
+}
+void frmKs::cmdAdd2_Click()
+{
+    presentQuestion(practice::AddSub20);
+}
+void frmKs::cmdAdd3_Click()
+{
+    presentQuestion(practice::AddSub100);
+}
+void frmKs::cmdMul_Click()
+{
+    presentQuestion(practice::Times);
+}
+void frmKs::cmdDiv_Click()
+{
+    presentQuestion(practice::Divide);
+}
+void frmKs::cmdMd_Click()
+{
+    presentQuestion(practice::LargeMulDiv);
+}
 
 void frmKs::setKindButtonsEnabled(bool enabled)
 {
@@ -257,12 +273,24 @@ void frmKs::cmdOK_Click()
 
     if (m_answeredCount < QuestionsPerSet) {
         switch (m_kind) {
-        case 1: cmdAdd1_Click(); break;
-        case 2: cmdAdd2_Click(); break;
-        case 3: cmdAdd3_Click(); break;
-        case 4: cmdMul_Click(); break;
-        case 5: cmdDiv_Click(); break;
-        case 6: cmdMd_Click(); break;
+        case 1:
+            cmdAdd1_Click();
+            break;
+        case 2:
+            cmdAdd2_Click();
+            break;
+        case 3:
+            cmdAdd3_Click();
+            break;
+        case 4:
+            cmdMul_Click();
+            break;
+        case 5:
+            cmdDiv_Click();
+            break;
+        case 6:
+            cmdMd_Click();
+            break;
         }
         return;
     }

@@ -1,10 +1,10 @@
 #include "windows/frmSave.h"
 
 #include "core/Dialogs.h"
-#include "windows/FrmCal.h"
 #include "core/Services.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 #include "windows/frmTj.h"
 
 #include "core/Clock.h"
@@ -34,7 +34,7 @@ public:
     using QTreeWidget::QTreeWidget;
 
 protected:
-    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override {}
+    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override { }
 };
 
 QString cleanFolder(const QString &path)
@@ -44,14 +44,12 @@ QString cleanFolder(const QString &path)
 
 } // namespace
 
-frmSave::frmSave(QWidget *parent)
-    : QWidget(parent)
+frmSave::frmSave(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QStringLiteral("保存为"));
     // A fixed-size dialog: a caption and a close box only.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     twips::setClientSize(this, 4470, 3570);
 
     Label2 = new QLabel(QStringLiteral("保存在："), this);
@@ -172,8 +170,8 @@ void frmSave::Drive1_Change()
             const QSignalBlocker block(Drive1);
             Drive1->setCurrentIndex(m_driveIndex);
         }
-        services::dialogs().inform(this, QStringLiteral("驱动器 %1 未就绪。").arg(QDir::toNativeSeparators(root)),
-                                   windowTitle());
+        services::dialogs().inform(
+            this, QStringLiteral("驱动器 %1 未就绪。").arg(QDir::toNativeSeparators(root)), windowTitle());
         return;
     }
     m_driveIndex = index;
@@ -198,9 +196,8 @@ void frmSave::openFolder(const QString &path)
     for (const QString &folder : FolderChain(m_dirPath)) {
         const QString name = QDir(folder).dirName();
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(Dir1);
-        item->setText(0, name.isEmpty() || folder.endsWith(QLatin1Char('/'))
-                             ? QDir::toNativeSeparators(folder)
-                             : name);
+        item->setText(
+            0, name.isEmpty() || folder.endsWith(QLatin1Char('/')) ? QDir::toNativeSeparators(folder) : name);
         item->setIcon(0, openIcon);
         item->setData(0, kPathRole, folder);
         parent = item;
@@ -236,8 +233,9 @@ void frmSave::Dir1_Change()
     // The file list only shows what is there: choosing a file in it changes nothing else.
     m_filePath = m_dirPath;
     File1->clear();
-    File1->addItems(QDir(m_filePath).entryList({QStringLiteral("*.txt")}, QDir::Files,
-                                               QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
+    File1->addItems(QDir(m_filePath)
+                        .entryList({QStringLiteral("*.txt")}, QDir::Files,
+                                   QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
 }
 
 void frmSave::cmdCancel_Click()
@@ -271,8 +269,8 @@ void frmSave::cmdSave_Click()
     const QString fileName = txtFileName->text();
     statistics = windows.find<frmTj>();
     const AppendOutcome outcome = statistics && statistics->markCount() > 0
-                                      ? WriteScoreReport(folder, fileName)
-                                      : WriteCalcRecord(folder, fileName);
+        ? WriteScoreReport(folder, fileName)
+        : WriteCalcRecord(folder, fileName);
     if (!outcome.ok) {
         // Nothing was written: say why and stay open, so that another folder or name can be tried.
         dialogs.inform(this,
@@ -290,10 +288,9 @@ void frmSave::cmdSave_Click()
 AppendOutcome frmSave::WriteCalcRecord(const QString &folder, const QString &fileName)
 {
     const FrmCal *calculator = WindowRegistry::instance().find<FrmCal>();
-    const QStringList lines =
-        CalcRecordLines(calculator ? calculator->inputText() : QString(),
-                        calculator ? calculator->outputText() : QString(),
-                        TimeStampText(services::clock().now()));
+    const QStringList lines = CalcRecordLines(calculator ? calculator->inputText() : QString(),
+                                              calculator ? calculator->outputText() : QString(),
+                                              TimeStampText(services::clock().now()));
     return AppendLines(folder, fileName, lines);
 }
 

@@ -50,8 +50,8 @@ private:
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-    QString m_dirPath;                   // the folder open in Dir1
-    QString m_filePath;                  // the folder File1 lists
-    int m_driveIndex = -1;               // the volume Drive1 stands on
+    QString m_dirPath;                    // the folder open in Dir1
+    QString m_filePath;                   // the folder File1 lists
+    int m_driveIndex = -1;                // the volume Drive1 stands on
     QMap<QString, QString> m_driveFolder; // the last folder opened on each volume
 };

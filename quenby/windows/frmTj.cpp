@@ -1,10 +1,10 @@
 #include "windows/frmTj.h"
 
-#include "widgets/Fonts.h"
-#include "windows/FrmCal.h"
 #include "logic/ScoreStatistics.h"
+#include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 #include "windows/frmSave.h"
 
 #include <QCloseEvent>
@@ -28,14 +28,13 @@ constexpr int kBoxHeight = 400;
 
 } // namespace
 
-frmTj::frmTj(QWidget *parent)
-    : QWidget(parent)
+frmTj::frmTj(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmTj"));
     setWindowTitle(QStringLiteral("成绩统计（教师用）"));
     // A fixed-size window: nothing to maximise.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     twips::setClientSize(this, 4875, 7620);
 
     Label1 = new QLabel(QStringLiteral("输入："), this);
@@ -105,13 +104,13 @@ frmTj::frmTj(QWidget *parent)
     for (QLabel *label : findChildren<QLabel *>())
         label->lower();
 
-    m_results = {txtSum, txtAve, txtStd, txtmax, txtmin, txtyo, txtli, txtjg, txtbjg,
-                 txt100, txt90,  txt80,  txt70,  txt60};
+    m_results = {txtSum, txtAve, txtStd, txtmax, txtmin, txtyo, txtli,
+                 txtjg,  txtbjg, txt100, txt90,  txt80,  txt70, txt60};
 
     // The entry box first, then the buttons and the list, then the results row by row.
-    QWidget *order[] = {txtInput, cmdIn, cmdOut, cmdTongj, List1, cmdClear, cmdSave, cmdBack,
-                        txtSum, txtAve, txtStd, txtmax, txt100, txtmin, txt90, txtyo, txt80,
-                        txtli, txt70, txtjg, txt60, txtbjg};
+    QWidget *order[]
+        = {txtInput, cmdIn,  cmdOut, cmdTongj, List1, cmdClear, cmdSave, cmdBack, txtSum, txtAve, txtStd,
+           txtmax,   txt100, txtmin, txt90,    txtyo, txt80,    txtli,   txt70,   txtjg,  txt60,  txtbjg};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -259,7 +258,7 @@ bool frmTj::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers mods = key->modifiers();
         const int shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0)
-                          | (mods & Qt::AltModifier ? 4 : 0);
+            | (mods & Qt::AltModifier ? 4 : 0);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         txtInput_KeyDown(enter ? 13 : key->key(), shift);
         if (enter)

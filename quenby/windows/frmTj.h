@@ -88,5 +88,5 @@ private:
     QLabel *lbl60 = nullptr;
 
     // The result boxes in the order of the statistics' texts.
-    std::array<QLineEdit *, 14> m_results{};
+    std::array<QLineEdit *, 14> m_results {};
 };

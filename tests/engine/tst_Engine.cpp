@@ -65,7 +65,11 @@ void tst_Engine::values_data()
     QTest::addColumn<QString>("raw");
     QTest::addColumn<QString>("display");
 
-    const struct { const char *name; const char *raw; QString display; } rows[] = {
+    const struct {
+        const char *name;
+        const char *raw;
+        QString display;
+    } rows[] = {
         {"road of one calculation", "3+(-2)*9√2^3+1", "-50"},
         {"eleven sevenths", "11/7", " 1.57142857142857"},
         {"negative times sine", "4.1/(-3)*(2-sin(0.25))", "-2.39521458901882"},
@@ -165,7 +169,11 @@ void tst_Engine::checkerFaults_data()
     const QString point = q(msg::kDecimalPoint);
     const QString writing = q(msg::kWriting);
 
-    const struct { const char *name; const char *raw; QString message; } rows[] = {
+    const struct {
+        const char *name;
+        const char *raw;
+        QString message;
+    } rows[] = {
         {"multiplication sign", "2×3", illegal},
         {"upper-case function", "SIN(1)", illegal},
         {"unknown function", "lg(2)", illegal},
@@ -217,9 +225,10 @@ void tst_Engine::checkerFaults()
 void tst_Engine::passesChecker_data()
 {
     QTest::addColumn<QString>("normalised");
-    for (const char *s : {"0", "0.5", "0.0", "0.5+05", "1.2+3.4", "1.", "1+0.5", "1+0", "105",
-                          "sin(.5)", "sin()", "sin(*3)", "sin(x)", "5", ".", "+", "x", "1+", "3-",
-                          "-3+5", "√9", "1.2.", "1+s", "ln(2)", "exp(1)", "cos(0)", "tan(1)"})
+    for (const char *s :
+         {"0",       "0.5",   "0.0",     "0.5+05", "1.2+3.4", "1.",    "1+0.5",  "1+0",    "105",
+          "sin(.5)", "sin()", "sin(*3)", "sin(x)", "5",       ".",     "+",      "x",      "1+",
+          "3-",      "-3+5",  "√9",      "1.2.",   "1+s",     "ln(2)", "exp(1)", "cos(0)", "tan(1)"})
         QTest::newRow(s) << QString::fromUtf8(s);
 }
 
@@ -237,16 +246,28 @@ void tst_Engine::normalisation_data()
     QTest::addColumn<QString>("raw");
     QTest::addColumn<QString>("normalised");
     QTest::addColumn<QString>("display");
-    QTest::newRow("blanks") << "1 + 2" << "1+2" << " 3";
-    QTest::newRow("line break") << "1+2\r\n*3" << "1+2*3" << " 7";
-    QTest::newRow("blanks around a fault") << " 1 / 0 " << "1/0" << kDiv;
+    QTest::newRow("blanks") << "1 + 2"
+                            << "1+2"
+                            << " 3";
+    QTest::newRow("line break") << "1+2\r\n*3"
+                                << "1+2*3"
+                                << " 7";
+    QTest::newRow("blanks around a fault") << " 1 / 0 "
+                                           << "1/0" << kDiv;
     QTest::newRow("kept on illegal") << QString::fromUtf8("2 × 3") << QString::fromUtf8("2×3")
                                      << q(msg::kIllegalChar);
-    QTest::newRow("blanks only") << "   " << "" << kBad;
-    QTest::newRow("carriage return eats any next character") << "1+2\r3" << "1+2" << " 3";
-    QTest::newRow("carriage return at the end") << "12\r" << "12" << " 12";
-    QTest::newRow("tab stays") << "1\t" << "1\t" << q(msg::kIllegalChar);
-    QTest::newRow("blank in a function name") << "sin 1" << "sin1" << q(msg::kWriting);
+    QTest::newRow("blanks only") << "   "
+                                 << "" << kBad;
+    QTest::newRow("carriage return eats any next character") << "1+2\r3"
+                                                             << "1+2"
+                                                             << " 3";
+    QTest::newRow("carriage return at the end") << "12\r"
+                                                << "12"
+                                                << " 12";
+    QTest::newRow("tab stays") << "1\t"
+                               << "1\t" << q(msg::kIllegalChar);
+    QTest::newRow("blank in a function name") << "sin 1"
+                                              << "sin1" << q(msg::kWriting);
 }
 
 void tst_Engine::normalisation()
@@ -337,10 +358,8 @@ void tst_Engine::capacities_data()
     QTest::newRow("68 terms do not") << sumOf(68) << kBad;
     QTest::newRow("201 characters are 201 tokens") << QString(200, '1') + "5" << kBad;
     QTest::newRow("200 tokens but 201 postfix entries") << QString(199, '1') + "." << kBad;
-    QTest::newRow("200 tokens fit")
-        << QString(98, '(') + "12+3" + QString(98, ')') << " 15";
-    QTest::newRow("202 tokens do not")
-        << QString(99, '(') + "12+3" + QString(99, ')') << kBad;
+    QTest::newRow("200 tokens fit") << QString(98, '(') + "12+3" + QString(98, ')') << " 15";
+    QTest::newRow("202 tokens do not") << QString(99, '(') + "12+3" + QString(99, ')') << kBad;
     QTest::newRow("202 characters do not fit the list") << QString(202, '1') << kBad;
     QTest::newRow("over-long text is reported before illegal characters")
         << QString::fromUtf8("×") + QString(201, '1') << kBad;

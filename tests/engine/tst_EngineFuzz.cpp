@@ -15,14 +15,24 @@ using namespace engine;
 namespace {
 
 const std::u16string_view kAlphabet = u"0123456789+-*/^√().sincotaexpl";
-const std::u16string_view kStrangers[] = {
-    u"\r\n", u"\t", u" ", u"\r", u"\n", u"\u3000", u"１", u"×", u"÷", u"#", u"\0",
-    u"\U0001F600", u"\U00020000", u"\xD800", u"\xDC00", u"E", u"e+", u"sin(", u"ln(", u"exp(",
-    u"(-", u"√√", u"..", u"00", u"0."};
-const std::u16string_view kSeeds[] = {
-    u"3+(-2)*9√2^3+1", u"4.1/(-3)*(2-sin(0.25))", u"2^3√2", u"ln(exp(1))", u"0.5+05",
-    u"1/0.0000001", u"sin(cos(tan(1)))", u"(((1+2)*3)^2)", u"exp(1000)", u"9√0", u"1.2.",
-    u"10^20", u"(-(-(-3)))", u"1+2\r\n*3"};
+const std::u16string_view kStrangers[]
+    = {u"\r\n", u"\t",   u" ",          u"\r",         u"\n",     u"\u3000", u"１", u"×",  u"÷",
+       u"#",    u"\0",   u"\U0001F600", u"\U00020000", u"\xD800", u"\xDC00", u"E",  u"e+", u"sin(",
+       u"ln(",  u"exp(", u"(-",         u"√√",         u"..",     u"00",     u"0."};
+const std::u16string_view kSeeds[] = {u"3+(-2)*9√2^3+1",
+                                      u"4.1/(-3)*(2-sin(0.25))",
+                                      u"2^3√2",
+                                      u"ln(exp(1))",
+                                      u"0.5+05",
+                                      u"1/0.0000001",
+                                      u"sin(cos(tan(1)))",
+                                      u"(((1+2)*3)^2)",
+                                      u"exp(1000)",
+                                      u"9√0",
+                                      u"1.2.",
+                                      u"10^20",
+                                      u"(-(-(-3)))",
+                                      u"1+2\r\n*3"};
 
 std::u16string Normalised(const std::u16string &raw)
 {
@@ -41,7 +51,7 @@ std::u16string Normalised(const std::u16string &raw)
 class Fuzzer
 {
 public:
-    explicit Fuzzer(unsigned seed) : m_rng(seed) {}
+    explicit Fuzzer(unsigned seed) : m_rng(seed) { }
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
 
@@ -110,12 +120,12 @@ private slots:
 
 void tst_EngineFuzz::randomAndMutatedExpressions()
 {
-    const std::set<std::u16string_view> messages = {
-        msg::kEmpty, msg::kIllegalChar, msg::kBrackets, msg::kLeadingZero, msg::kInnerZero,
-        msg::kDecimalPoint, msg::kWriting, msg::kDivideByZero, msg::kZeroRoot, msg::kLnDomain,
-        msg::kMalformed, msg::kOverflow};
-    const QRegularExpression number(
-        QStringLiteral(R"(^[ -](0|[1-9][0-9]*(\.[0-9]*[1-9])?|0\.0*[1-9][0-9]*|[1-9](\.[0-9]*[1-9])?E[+-][0-9]{2,3})$)"));
+    const std::set<std::u16string_view> messages
+        = {msg::kEmpty,     msg::kIllegalChar,  msg::kBrackets,  msg::kLeadingZero,
+           msg::kInnerZero, msg::kDecimalPoint, msg::kWriting,   msg::kDivideByZero,
+           msg::kZeroRoot,  msg::kLnDomain,     msg::kMalformed, msg::kOverflow};
+    const QRegularExpression number(QStringLiteral(
+        R"(^[ -](0|[1-9][0-9]*(\.[0-9]*[1-9])?|0\.0*[1-9][0-9]*|[1-9](\.[0-9]*[1-9])?E[+-][0-9]{2,3})$)"));
 
     Fuzzer fuzz(20261209);
     int values = 0;

@@ -14,26 +14,26 @@ private slots:
 
 void tst_QuenbyEngineTool::linesInLinesOut()
 {
-    const QByteArray input = QStringLiteral(
-        "1 + 2\n"
-        "\n"
-        "1+2\\r\\n*3\n"
-        "2 × 3\n"
-        "1\\t2\n"
-        "a\\\\b\n"
-        "trailing backslash \\\n"
-        "3+(-2)*9√2^3+1\n"
-        "   \n").toUtf8();
-    const QByteArray expected = QStringLiteral(
-        "1+2\t 3\n"
-        "<none>\t字符串为空\n"
-        "1+2*3\t 7\n"
-        "2×3\t非法字符错误，请改正\n"
-        "1\\t2\t非法字符错误，请改正\n"
-        "a\\\\b\t非法字符错误，请改正\n"
-        "trailingbackslash\\\\\t非法字符错误，请改正\n"
-        "3+(-2)*9√2^3+1\t-50\n"
-        "\t表达式有错误，请检查\n").toUtf8();
+    const QByteArray input = QStringLiteral("1 + 2\n"
+                                            "\n"
+                                            "1+2\\r\\n*3\n"
+                                            "2 × 3\n"
+                                            "1\\t2\n"
+                                            "a\\\\b\n"
+                                            "trailing backslash \\\n"
+                                            "3+(-2)*9√2^3+1\n"
+                                            "   \n")
+                                 .toUtf8();
+    const QByteArray expected = QStringLiteral("1+2\t 3\n"
+                                               "<none>\t字符串为空\n"
+                                               "1+2*3\t 7\n"
+                                               "2×3\t非法字符错误，请改正\n"
+                                               "1\\t2\t非法字符错误，请改正\n"
+                                               "a\\\\b\t非法字符错误，请改正\n"
+                                               "trailingbackslash\\\\\t非法字符错误，请改正\n"
+                                               "3+(-2)*9√2^3+1\t-50\n"
+                                               "\t表达式有错误，请检查\n")
+                                    .toUtf8();
 
     QProcess tool;
     tool.start(QStringLiteral(QUENBY_ENGINE_TOOL), {});

@@ -1,10 +1,10 @@
 #include "core/Clock.h"
-#include "support/FakeClock.h"
-#include "support/ScriptedRandom.h"
-#include "support/ScriptedDialogs.h"
-#include "widgets/Pictures.h"
 #include "core/RandomSource.h"
 #include "core/Services.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedRandom.h"
+#include "widgets/Pictures.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 
@@ -25,7 +25,8 @@ public:
 };
 int Probe::alive = 0;
 
-class OtherProbe : public QWidget {};
+class OtherProbe : public QWidget
+{ };
 
 } // namespace
 
@@ -92,7 +93,7 @@ void tst_Platform::randBelowAndCoin()
     QFETCH(int, n);
     QFETCH(int, drawn);
     QFETCH(int, coinFace);
-    ScriptedRandom source{r, r};
+    ScriptedRandom source {r, r};
     QCOMPARE(randBelow(source, n), drawn);
     QCOMPARE(coin(source), coinFace);
     QCOMPARE(source.remaining(), std::size_t(0));
@@ -100,7 +101,7 @@ void tst_Platform::randBelowAndCoin()
 
 void tst_Platform::scriptedRandomRunsOut()
 {
-    ScriptedRandom source{0.25};
+    ScriptedRandom source {0.25};
     source.reseed();
     QCOMPARE(source.next(), 0.25);
     QCOMPARE(source.reseeds(), 1);

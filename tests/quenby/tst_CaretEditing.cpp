@@ -58,14 +58,21 @@ void tst_CaretEditing::insertAt_data()
     QTest::addColumn<QString>("result");
     QTest::addColumn<int>("newCaretPos");
 
-    QTest::newRow("empty box") << "" << 0 << "7" << "7" << 1;
-    QTest::newRow("between digits") << "1+2" << 1 << "0" << "10+2" << 2;
-    QTest::newRow("function at end") << "1+" << 2 << "sin()" << "1+sin()" << 7;
+    QTest::newRow("empty box") << "" << 0 << "7"
+                               << "7" << 1;
+    QTest::newRow("between digits") << "1+2" << 1 << "0"
+                                    << "10+2" << 2;
+    QTest::newRow("function at end") << "1+" << 2 << "sin()"
+                                     << "1+sin()" << 7;
     // After the boxes were cleared the kept position may stand beyond the end.
-    QTest::newRow("kept position beyond end") << "" << 6 << "5" << "5" << 1;
-    QTest::newRow("after a line break") << "1\n2" << 2 << "+" << "1\n+2" << 3;
-    QTest::newRow("empty insertion moves only the caret") << "123" << 9 << "" << "123" << 3;
-    QTest::newRow("beyond 16 bits") << QString(40000, u'1') << 40000 << "+" << (QString(40000, u'1') + "+") << 40001;
+    QTest::newRow("kept position beyond end") << "" << 6 << "5"
+                                              << "5" << 1;
+    QTest::newRow("after a line break") << "1\n2" << 2 << "+"
+                                        << "1\n+2" << 3;
+    QTest::newRow("empty insertion moves only the caret") << "123" << 9 << ""
+                                                          << "123" << 3;
+    QTest::newRow("beyond 16 bits") << QString(40000, u'1') << 40000 << "+" << (QString(40000, u'1') + "+")
+                                    << 40001;
 }
 
 void tst_CaretEditing::insertAt()
@@ -171,10 +178,18 @@ void tst_CaretEditing::crLfForm_data()
     QTest::addColumn<QString>("crLf");
     QTest::addColumn<QString>("panel");
 
-    QTest::newRow("empty") << "" << "" << "字符总数： 0";
-    QTest::newRow("one line") << "3+(-2)*9" << "3+(-2)*9" << "字符总数： 8";
-    QTest::newRow("line breaks count two") << "ab\ncd\n" << "ab\r\ncd\r\n" << "字符总数： 8";
-    QTest::newRow("only a line break") << "\n" << "\r\n" << "字符总数： 2";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "字符总数： 0";
+    QTest::newRow("one line") << "3+(-2)*9"
+                              << "3+(-2)*9"
+                              << "字符总数： 8";
+    QTest::newRow("line breaks count two") << "ab\ncd\n"
+                                           << "ab\r\ncd\r\n"
+                                           << "字符总数： 8";
+    QTest::newRow("only a line break") << "\n"
+                                       << "\r\n"
+                                       << "字符总数： 2";
 }
 
 void tst_CaretEditing::crLfForm()

@@ -64,8 +64,8 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
 {
     QMap<QString, QByteArray> files;
     QDir dir(folder);
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    const QFileInfoList entries
+        = dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     for (const QFileInfo &info : entries) {
         if (info.isDir()) {
             const auto inner = snapshot(info.absoluteFilePath());
@@ -123,12 +123,23 @@ void tst_ExportText::summaryValuesStartInColumn15()
 
 void tst_ExportText::scoreReportLines()
 {
-    const QStringList marks{"85", "92.5", "80"};
-    const QStringList results{" 257.5分----共 3人", " 85.83分", " 5.14", " 92.5分", " 80分",
-                              " 2人", " 1人", " 0人", " 0人",
-                              " 0人", " 1人", " 2人", " 0人", " 0人"};
+    const QStringList marks {"85", "92.5", "80"};
+    const QStringList results {" 257.5分----共 3人",
+                               " 85.83分",
+                               " 5.14",
+                               " 92.5分",
+                               " 80分",
+                               " 2人",
+                               " 1人",
+                               " 0人",
+                               " 0人",
+                               " 0人",
+                               " 1人",
+                               " 2人",
+                               " 0人",
+                               " 0人"};
     // Written out by hand, blank by blank: each value starts in column 15.
-    const QStringList expected{
+    const QStringList expected {
         "",
         "2005-6-15 10:20:30",
         "85",
@@ -167,9 +178,9 @@ void tst_ExportText::emptyResultsKeepLabelAndPadding()
 
 void tst_ExportText::calcRecordLines()
 {
-    QCOMPARE(CalcRecordLines("1+2", " 3", kStamp), (QStringList{"", kStamp, "1+2= 3"}));
+    QCOMPARE(CalcRecordLines("1+2", " 3", kStamp), (QStringList {"", kStamp, "1+2= 3"}));
     // Texts go in as they stand: an expression with its line break and blanks, nothing evaluated.
-    QCOMPARE(CalcRecordLines("1 +\r\n2", "", kStamp), (QStringList{"", kStamp, "1 +\r\n2="}));
+    QCOMPARE(CalcRecordLines("1 +\r\n2", "", kStamp), (QStringList {"", kStamp, "1 +\r\n2="}));
 }
 
 void tst_ExportText::filePath_data()
@@ -178,13 +189,27 @@ void tst_ExportText::filePath_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
 
-    QTest::newRow("folder") << "/home/ann" << "a.txt" << "/home/ann/a.txt";
-    QTest::newRow("folder ending in slash") << "/home/ann/" << "a.txt" << "/home/ann/a.txt";
-    QTest::newRow("root") << "/" << "a.txt" << "/a.txt";
-    QTest::newRow("drive root") << "C:\\" << "a.txt" << "C:\\a.txt";
-    QTest::newRow("drive folder") << "C:/data" << "a.txt" << "C:/data/a.txt";
-    QTest::newRow("no extension added") << "/tmp" << "result" << "/tmp/result";
-    QTest::newRow("name kept as typed") << "/tmp" << " 成绩 .TXT" << "/tmp/ 成绩 .TXT";
+    QTest::newRow("folder") << "/home/ann"
+                            << "a.txt"
+                            << "/home/ann/a.txt";
+    QTest::newRow("folder ending in slash") << "/home/ann/"
+                                            << "a.txt"
+                                            << "/home/ann/a.txt";
+    QTest::newRow("root") << "/"
+                          << "a.txt"
+                          << "/a.txt";
+    QTest::newRow("drive root") << "C:\\"
+                                << "a.txt"
+                                << "C:\\a.txt";
+    QTest::newRow("drive folder") << "C:/data"
+                                  << "a.txt"
+                                  << "C:/data/a.txt";
+    QTest::newRow("no extension added") << "/tmp"
+                                        << "result"
+                                        << "/tmp/result";
+    QTest::newRow("name kept as typed") << "/tmp"
+                                        << " 成绩 .TXT"
+                                        << "/tmp/ 成绩 .TXT";
 }
 
 void tst_ExportText::filePath()
@@ -206,8 +231,10 @@ void tst_ExportText::timeStamp_data()
     QTest::newRow("no locale") << QLocale::c() << morning << "2005-6-15 10:20:30";
     QTest::newRow("no locale, evening") << QLocale::c() << evening << "2024-12-31 23:05:09";
     QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China) << morning << "2005/6/15 10:20:30";
-    QTest::newRow("Chinese, evening") << QLocale(QLocale::Chinese, QLocale::China) << evening << "2024/12/31 23:05:09";
-    QTest::newRow("US English") << QLocale(QLocale::English, QLocale::UnitedStates) << evening << "12/31/24 11:05:09 PM";
+    QTest::newRow("Chinese, evening")
+        << QLocale(QLocale::Chinese, QLocale::China) << evening << "2024/12/31 23:05:09";
+    QTest::newRow("US English") << QLocale(QLocale::English, QLocale::UnitedStates) << evening
+                                << "12/31/24 11:05:09 PM";
 }
 
 void tst_ExportText::timeStamp()
@@ -223,10 +250,10 @@ void tst_ExportText::folderChain_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("chain");
 
-    QTest::newRow("nested") << "/home/ann" << QStringList{"/", "/home", "/home/ann"};
-    QTest::newRow("trailing slash") << "/home/ann/" << QStringList{"/", "/home", "/home/ann"};
-    QTest::newRow("root") << "/" << QStringList{"/"};
-    QTest::newRow("dot dot") << "/a/../b" << QStringList{"/", "/b"};
+    QTest::newRow("nested") << "/home/ann" << QStringList {"/", "/home", "/home/ann"};
+    QTest::newRow("trailing slash") << "/home/ann/" << QStringList {"/", "/home", "/home/ann"};
+    QTest::newRow("root") << "/" << QStringList {"/"};
+    QTest::newRow("dot dot") << "/a/../b" << QStringList {"/", "/b"};
 }
 
 void tst_ExportText::folderChain()
@@ -240,12 +267,12 @@ void tst_ExportText::twoRecordsMakeSixLines()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const AppendOutcome first =
-        AppendLines(dir.path(), "test1.txt", CalcRecordLines("1+2", " 3", kStamp), "UTF-8");
+    const AppendOutcome first
+        = AppendLines(dir.path(), "test1.txt", CalcRecordLines("1+2", " 3", kStamp), "UTF-8");
     QVERIFY2(first.ok, qPrintable(first.reason));
     QCOMPARE(first.path, dir.path() + "/test1.txt");
-    const AppendOutcome second = AppendLines(dir.path(), "test1.txt",
-                                             CalcRecordLines("2*3", " 6", "2005-6-15 10:21:00"), "UTF-8");
+    const AppendOutcome second
+        = AppendLines(dir.path(), "test1.txt", CalcRecordLines("2*3", " 6", "2005-6-15 10:21:00"), "UTF-8");
     QVERIFY2(second.ok, qPrintable(second.reason));
     QCOMPARE(readAll(dir.filePath("test1.txt")),
              QByteArray("\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n"
@@ -260,8 +287,8 @@ void tst_ExportText::appendKeepsEveryByte()
     const QByteArray existing = QByteArray::fromHex("0d0a323030352d362d3135d7dcb7d6a3ba0a00ff") + "tail";
     QVERIFY(writeFile(dir.filePath("old.txt"), existing));
 
-    const AppendOutcome outcome =
-        AppendLines(dir.path(), "old.txt", CalcRecordLines("1+2", " 3", kStamp), "UTF-8");
+    const AppendOutcome outcome
+        = AppendLines(dir.path(), "old.txt", CalcRecordLines("1+2", " 3", kStamp), "UTF-8");
     QVERIFY2(outcome.ok, qPrintable(outcome.reason));
     QCOMPARE(readAll(dir.filePath("old.txt")), existing + "\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n");
 }
@@ -306,13 +333,20 @@ void tst_ExportText::failureLeavesFolderUnchanged_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("encoding");
 
-    QTest::newRow("empty file name") << "" << "" << QByteArray("UTF-8");
-    QTest::newRow("folder does not exist") << "missing" << "a.txt" << QByteArray("UTF-8");
-    QTest::newRow("folder is a file") << "plain.txt" << "a.txt" << QByteArray("UTF-8");
-    QTest::newRow("name is a folder") << "" << "sub" << QByteArray("UTF-8");
-    QTest::newRow("name in a missing folder") << "" << "missing/a.txt" << QByteArray("UTF-8");
-    QTest::newRow("unknown encoding") << "" << "a.txt" << QByteArray("no-such-charset");
-    QTest::newRow("character the encoding lacks") << "" << "plain.txt" << QByteArray("ISO-8859-1");
+    QTest::newRow("empty file name") << ""
+                                     << "" << QByteArray("UTF-8");
+    QTest::newRow("folder does not exist") << "missing"
+                                           << "a.txt" << QByteArray("UTF-8");
+    QTest::newRow("folder is a file") << "plain.txt"
+                                      << "a.txt" << QByteArray("UTF-8");
+    QTest::newRow("name is a folder") << ""
+                                      << "sub" << QByteArray("UTF-8");
+    QTest::newRow("name in a missing folder") << ""
+                                              << "missing/a.txt" << QByteArray("UTF-8");
+    QTest::newRow("unknown encoding") << ""
+                                      << "a.txt" << QByteArray("no-such-charset");
+    QTest::newRow("character the encoding lacks") << ""
+                                                  << "plain.txt" << QByteArray("ISO-8859-1");
 }
 
 void tst_ExportText::failureLeavesFolderUnchanged()
@@ -328,8 +362,8 @@ void tst_ExportText::failureLeavesFolderUnchanged()
     const auto before = snapshot(dir.path());
 
     const QString folder = subFolder.isEmpty() ? dir.path() : dir.filePath(subFolder);
-    const AppendOutcome outcome =
-        AppendLines(folder, name, ScoreReportLines({"85"}, QStringList(14, " 1人"), kStamp), encoding);
+    const AppendOutcome outcome
+        = AppendLines(folder, name, ScoreReportLines({"85"}, QStringList(14, " 1人"), kStamp), encoding);
     QVERIFY(!outcome.ok);
     QVERIFY(!outcome.reason.isEmpty());
     QCOMPARE(snapshot(dir.path()), before);
@@ -384,7 +418,7 @@ void tst_ExportText::partialWriteIsTakenBack()
         QVERIFY(writeFile(dir.filePath("a.txt"), existing));
 
     // A file size limit a few bytes beyond the present end: the block goes in only partly.
-    rlimit old{};
+    rlimit old {};
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit tight = old;

@@ -209,16 +209,22 @@ void tst_FrmCal::layout_data()
     row("Toolbar1", "", "", QRect(0, 0, 4740, 855), song, 9, false);
     row("StatusBar1", "", "", QRect(0, 6765, 4740, 375), song, 9, false);
 
-    struct Key { int index; const char *caption; const char *tip; int col; int rowIndex; };
+    struct Key {
+        int index;
+        const char *caption;
+        const char *tip;
+        int col;
+        int rowIndex;
+    };
     const Key keys[] = {
-        {0, "(", "左括号", 0, 0},   {1, ")", "右括号", 1, 0},   {2, "^", "乘方", 2, 0},
-        {3, "√", "开方", 3, 0},     {15, "exp()", "指数", 4, 0}, {4, "7", "数字7", 0, 1},
-        {5, "8", "数字8", 1, 1},    {6, "9", "数字9", 2, 1},     {7, "/", "除法", 3, 1},
-        {20, "ln()", "自然对数", 4, 1}, {8, "4", "数字4", 0, 2}, {9, "5", "数字5", 1, 2},
-        {10, "6", "数字6", 2, 2},   {11, "*", "乘法", 3, 2},     {21, "sin()", "正弦", 4, 2},
-        {12, "1", "数字1", 0, 3},   {13, "2", "数字2", 1, 3},    {14, "3", "数字3", 2, 3},
-        {18, "-", "减法", 3, 3},    {22, "cos()", "余弦", 4, 3}, {17, "0", "数字0", 0, 4},
-        {16, ".", "小数点", 1, 4},  {19, "+", "加法", 3, 4},     {23, "tan()", "正切", 4, 4},
+        {0, "(", "左括号", 0, 0},       {1, ")", "右括号", 1, 0},    {2, "^", "乘方", 2, 0},
+        {3, "√", "开方", 3, 0},         {15, "exp()", "指数", 4, 0}, {4, "7", "数字7", 0, 1},
+        {5, "8", "数字8", 1, 1},        {6, "9", "数字9", 2, 1},     {7, "/", "除法", 3, 1},
+        {20, "ln()", "自然对数", 4, 1}, {8, "4", "数字4", 0, 2},     {9, "5", "数字5", 1, 2},
+        {10, "6", "数字6", 2, 2},       {11, "*", "乘法", 3, 2},     {21, "sin()", "正弦", 4, 2},
+        {12, "1", "数字1", 0, 3},       {13, "2", "数字2", 1, 3},    {14, "3", "数字3", 2, 3},
+        {18, "-", "减法", 3, 3},        {22, "cos()", "余弦", 4, 3}, {17, "0", "数字0", 0, 4},
+        {16, ".", "小数点", 1, 4},      {19, "+", "加法", 3, 4},     {23, "tan()", "正切", 4, 4},
     };
     const int lefts[] = {240, 1080, 1920, 2820, 3720};
     const int tops[] = {3240, 3960, 4680, 5400, 6120};
@@ -233,8 +239,8 @@ void tst_FrmCal::layout_data()
         const double points = digitOrPoint ? 12 : caption == u"^" ? 15.75 : 9;
         const bool bold = !digitOrPoint && caption != u"^";
         const QByteArray name = "Cmd_" + QByteArray::number(k.index);
-        QTest::newRow(name.constData()) << QString::fromLatin1(name) << caption << QString::fromUtf8(k.tip) << r
-                                        << song << points << bold;
+        QTest::newRow(name.constData()) << QString::fromLatin1(name) << caption << QString::fromUtf8(k.tip)
+                                        << r << song << points << bold;
     }
 }
 
@@ -271,7 +277,8 @@ void tst_FrmCal::tabOrder()
     QStringList expected = {"txtIn", "cmdCal", "cmdClr", "cmdLeft", "cmdRight", "cmdBack"};
     for (int index : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18, 17, 16, 19, 15, 20, 21, 22, 23})
         expected << QStringLiteral("Cmd_%1").arg(index);
-    expected << "txtOut" << "txtIn";
+    expected << "txtOut"
+             << "txtIn";
 
     QStringList seen = {QApplication::focusWidget()->objectName()};
     for (qsizetype i = 1; i < expected.size(); ++i) {
@@ -457,13 +464,23 @@ void tst_FrmCal::evaluate_data()
     QTest::addColumn<QString>("normalised");
     QTest::addColumn<QString>("display");
 
-    QTest::newRow("empty") << "" << "" << "字符串为空";
-    QTest::newRow("blanks only") << "   " << "" << "表达式有错误，请检查";
-    QTest::newRow("road of one calculation") << QString::fromUtf8("3+(-2)*9√2^3+1")
-                                             << QString::fromUtf8("3+(-2)*9√2^3+1") << "-50";
-    QTest::newRow("fault keeps normalised text") << " 1 / 0 " << "1/0" << "除数为0错误，请检查";
-    QTest::newRow("line breaks dropped") << "1+\n2\n" << "1+2" << " 3";
-    QTest::newRow("overflow") << "exp(1000)" << "exp(1000)" << "超过计算器的范围(2^1023-1)，溢出，对不起！";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "字符串为空";
+    QTest::newRow("blanks only") << "   "
+                                 << ""
+                                 << "表达式有错误，请检查";
+    QTest::newRow("road of one calculation")
+        << QString::fromUtf8("3+(-2)*9√2^3+1") << QString::fromUtf8("3+(-2)*9√2^3+1") << "-50";
+    QTest::newRow("fault keeps normalised text") << " 1 / 0 "
+                                                 << "1/0"
+                                                 << "除数为0错误，请检查";
+    QTest::newRow("line breaks dropped") << "1+\n2\n"
+                                         << "1+2"
+                                         << " 3";
+    QTest::newRow("overflow") << "exp(1000)"
+                              << "exp(1000)"
+                              << "超过计算器的范围(2^1023-1)，溢出，对不起！";
 }
 
 void tst_FrmCal::evaluate()
@@ -742,8 +759,8 @@ void tst_FrmCal::rightClickOpensEditMenu()
     for (QWidget *top : QApplication::topLevelWidgets())
         openMenus += qobject_cast<QMenu *>(top) && top->isVisible();
     QCOMPARE(openMenus, 1);
-    const QStringList entries = {menu->actions().at(0)->text(), menu->actions().at(1)->text(),
-                                 menu->actions().at(2)->text()};
+    const QStringList entries
+        = {menu->actions().at(0)->text(), menu->actions().at(1)->text(), menu->actions().at(2)->text()};
     QCOMPARE(entries, QStringList({"复制", "剪切", "粘贴"}));
     menu->close();
 }

@@ -1,6 +1,6 @@
+#include "core/RandomSource.h"
 #include "logic/Practice.h"
 #include "support/ScriptedRandom.h"
-#include "core/RandomSource.h"
 
 #include <QTimeZone>
 #include <QtTest>
@@ -35,15 +35,15 @@ struct Sample {
 
     static int slot(const QString &op)
     {
-        if (op == practice::Plus) return 0;
-        if (op == practice::Minus) return 1;
-        if (op == practice::TimesSign) return 2;
+        if (op == practice::Plus)
+            return 0;
+        if (op == practice::Minus)
+            return 1;
+        if (op == practice::TimesSign)
+            return 2;
         return 3;
     }
-    bool occurs(int x, const QString &op, int y) const
-    {
-        return byOperands[slot(op)].count({x, y}) > 0;
-    }
+    bool occurs(int x, const QString &op, int y) const { return byOperands[slot(op)].count({x, y}) > 0; }
 };
 
 Sample drawMany(int kind, int count)
@@ -55,10 +55,14 @@ Sample drawMany(int kind, int count)
         const Question q = practice::drawQuestion(kind, random);
         s.questions.push_back(q);
         ++s.byOperands[Sample::slot(q.op)][{q.x, q.y}];
-        if (q.op == practice::Plus) ++s.additions;
-        else if (q.op == practice::Minus) ++s.subtractions;
-        else if (q.op == practice::TimesSign) ++s.products;
-        else ++s.quotients;
+        if (q.op == practice::Plus)
+            ++s.additions;
+        else if (q.op == practice::Minus)
+            ++s.subtractions;
+        else if (q.op == practice::TimesSign)
+            ++s.products;
+        else
+            ++s.quotients;
     }
     return s;
 }
@@ -117,63 +121,59 @@ void tst_Practice::drawScripted_data()
 
     // Kind 1: a = rand(11), b = floor(r × (10 − a)), c = rand(11), s = rand(10); s ≥ 5 adds a and b.
     QTest::newRow("1: 3 + 6, b at its top for a = 3")
-        << 1 << fractions({pick(3, 11), 0.999, pick(0, 11), pick(5, 10)}) << Question{3, plus, 6};
+        << 1 << fractions({pick(3, 11), 0.999, pick(0, 11), pick(5, 10)}) << Question {3, plus, 6};
     QTest::newRow("1: 10 + 0, b drawn from nothing")
-        << 1 << fractions({pick(10, 11), 0.999, pick(4, 11), pick(9, 10)}) << Question{10, plus, 0};
-    QTest::newRow("1: 9 + 0")
-        << 1 << fractions({pick(9, 11), 0.999, pick(0, 11), pick(5, 10)}) << Question{9, plus, 0};
+        << 1 << fractions({pick(10, 11), 0.999, pick(4, 11), pick(9, 10)}) << Question {10, plus, 0};
+    QTest::newRow("1: 9 + 0") << 1 << fractions({pick(9, 11), 0.999, pick(0, 11), pick(5, 10)})
+                              << Question {9, plus, 0};
     QTest::newRow("1: s = 4 subtracts, c larger")
-        << 1 << fractions({pick(2, 11), pick(5, 8), pick(8, 11), pick(4, 10)}) << Question{8, minus, 2};
+        << 1 << fractions({pick(2, 11), pick(5, 8), pick(8, 11), pick(4, 10)}) << Question {8, minus, 2};
     QTest::newRow("1: a larger than c")
-        << 1 << fractions({pick(9, 11), 0.0, pick(0, 11), 0.0}) << Question{9, minus, 0};
-    QTest::newRow("1: 10 - 10")
-        << 1 << fractions({pick(10, 11), 0.5, pick(10, 11), pick(0, 10)}) << Question{10, minus, 10};
-    QTest::newRow("1: 0 - 0")
-        << 1 << fractions({0.0, 0.5, 0.0, pick(4, 10)}) << Question{0, minus, 0};
+        << 1 << fractions({pick(9, 11), 0.0, pick(0, 11), 0.0}) << Question {9, minus, 0};
+    QTest::newRow("1: 10 - 10") << 1 << fractions({pick(10, 11), 0.5, pick(10, 11), pick(0, 10)})
+                                << Question {10, minus, 10};
+    QTest::newRow("1: 0 - 0") << 1 << fractions({0.0, 0.5, 0.0, pick(4, 10)}) << Question {0, minus, 0};
 
     // Kind 2: d = rand(10), then p and q = 2 + rand(8) until p + q ≥ 11.
     QTest::newRow("2: 9 + 6 at the first try")
-        << 2 << fractions({pick(5, 10), pick(7, 8), pick(4, 8)}) << Question{9, plus, 6};
+        << 2 << fractions({pick(5, 10), pick(7, 8), pick(4, 8)}) << Question {9, plus, 6};
     QTest::newRow("2: 5 + 5 drawn again, then 9 + 2")
         << 2 << fractions({pick(9, 10), pick(3, 8), pick(3, 8), pick(7, 8), pick(0, 8)})
-        << Question{9, plus, 2};
+        << Question {9, plus, 2};
     QTest::newRow("2: 2 + 2 and 5 + 5 drawn again, then 12 - 6")
         << 2 << fractions({pick(4, 10), 0.0, 0.0, pick(3, 8), pick(3, 8), pick(4, 8), pick(4, 8)})
-        << Question{12, minus, 6};
-    QTest::newRow("2: 18 - 9")
-        << 2 << fractions({0.0, 0.999, 0.999}) << Question{18, minus, 9};
+        << Question {12, minus, 6};
+    QTest::newRow("2: 18 - 9") << 2 << fractions({0.0, 0.999, 0.999}) << Question {18, minus, 9};
 
     // Kind 3: kind 1 within 100.
-    QTest::newRow("3: 50 + 25")
-        << 3 << fractions({pick(50, 101), pick(25, 50), 0.0, pick(5, 10)}) << Question{50, plus, 25};
-    QTest::newRow("3: 100 + 0")
-        << 3 << fractions({pick(100, 101), 0.7, 0.3, pick(6, 10)}) << Question{100, plus, 0};
-    QTest::newRow("3: 0 + 99")
-        << 3 << fractions({0.0, 0.999, 0.3, pick(6, 10)}) << Question{0, plus, 99};
-    QTest::newRow("3: 100 - 100")
-        << 3 << fractions({pick(100, 101), 0.1, pick(100, 101), 0.0}) << Question{100, minus, 100};
-    QTest::newRow("3: 73 - 41")
-        << 3 << fractions({pick(41, 101), 0.1, pick(73, 101), pick(2, 10)}) << Question{73, minus, 41};
+    QTest::newRow("3: 50 + 25") << 3 << fractions({pick(50, 101), pick(25, 50), 0.0, pick(5, 10)})
+                                << Question {50, plus, 25};
+    QTest::newRow("3: 100 + 0") << 3 << fractions({pick(100, 101), 0.7, 0.3, pick(6, 10)})
+                                << Question {100, plus, 0};
+    QTest::newRow("3: 0 + 99") << 3 << fractions({0.0, 0.999, 0.3, pick(6, 10)}) << Question {0, plus, 99};
+    QTest::newRow("3: 100 - 100") << 3 << fractions({pick(100, 101), 0.1, pick(100, 101), 0.0})
+                                  << Question {100, minus, 100};
+    QTest::newRow("3: 73 - 41") << 3 << fractions({pick(41, 101), 0.1, pick(73, 101), pick(2, 10)})
+                                << Question {73, minus, 41};
 
     // Kind 4: x = 1 + rand(9), y = 1 + rand(9).
-    QTest::newRow("4: 1 × 9") << 4 << fractions({0.0, 0.999}) << Question{1, times, 9};
-    QTest::newRow("4: 7 × 3") << 4 << fractions({pick(6, 9), pick(2, 9)}) << Question{7, times, 3};
+    QTest::newRow("4: 1 × 9") << 4 << fractions({0.0, 0.999}) << Question {1, times, 9};
+    QTest::newRow("4: 7 × 3") << 4 << fractions({pick(6, 9), pick(2, 9)}) << Question {7, times, 3};
 
     // Kind 5: the quotient first, then the divisor.
-    QTest::newRow("5: 72 ÷ 8") << 5 << fractions({pick(8, 9), pick(7, 9)}) << Question{72, divide, 8};
-    QTest::newRow("5: 81 ÷ 9") << 5 << fractions({0.999, 0.999}) << Question{81, divide, 9};
-    QTest::newRow("5: 1 ÷ 1") << 5 << fractions({0.0, 0.0}) << Question{1, divide, 1};
+    QTest::newRow("5: 72 ÷ 8") << 5 << fractions({pick(8, 9), pick(7, 9)}) << Question {72, divide, 8};
+    QTest::newRow("5: 81 ÷ 9") << 5 << fractions({0.999, 0.999}) << Question {81, divide, 9};
+    QTest::newRow("5: 1 ÷ 1") << 5 << fractions({0.0, 0.0}) << Question {1, divide, 1};
 
     // Kind 6: d = rand(10); d ≥ 5 multiplies rand(101) by rand(10), else divides q × y by y.
-    QTest::newRow("6: 100 × 0")
-        << 6 << fractions({pick(5, 10), pick(100, 101), 0.0}) << Question{100, times, 0};
-    QTest::newRow("6: 0 × 9") << 6 << fractions({0.999, 0.0, 0.999}) << Question{0, times, 9};
-    QTest::newRow("6: 900 ÷ 9")
-        << 6 << fractions({pick(4, 10), pick(100, 101), pick(8, 9)}) << Question{900, divide, 9};
-    QTest::newRow("6: 0 ÷ 7")
-        << 6 << fractions({0.0, 0.0, pick(6, 9)}) << Question{0, divide, 7};
-    QTest::newRow("6: 376 ÷ 8")
-        << 6 << fractions({pick(1, 10), pick(47, 101), pick(7, 9)}) << Question{376, divide, 8};
+    QTest::newRow("6: 100 × 0") << 6 << fractions({pick(5, 10), pick(100, 101), 0.0})
+                                << Question {100, times, 0};
+    QTest::newRow("6: 0 × 9") << 6 << fractions({0.999, 0.0, 0.999}) << Question {0, times, 9};
+    QTest::newRow("6: 900 ÷ 9") << 6 << fractions({pick(4, 10), pick(100, 101), pick(8, 9)})
+                                << Question {900, divide, 9};
+    QTest::newRow("6: 0 ÷ 7") << 6 << fractions({0.0, 0.0, pick(6, 9)}) << Question {0, divide, 7};
+    QTest::newRow("6: 376 ÷ 8") << 6 << fractions({pick(1, 10), pick(47, 101), pick(7, 9)})
+                                << Question {376, divide, 8};
 }
 
 void tst_Practice::drawScripted()
@@ -196,7 +196,7 @@ void tst_Practice::drawScripted()
 
 void tst_Practice::drawRejectsUnknownKind()
 {
-    ScriptedRandom random{0.5, 0.5, 0.5, 0.5};
+    ScriptedRandom random {0.5, 0.5, 0.5, 0.5};
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, practice::drawQuestion(0, random));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, practice::drawQuestion(7, random));
     QCOMPARE(random.remaining(), std::size_t(4));
@@ -350,27 +350,61 @@ void tst_Practice::grading_data()
     const QString ok = QStringLiteral("        √");
     const QString no = QStringLiteral("        ×----答案是");
 
-    QTest::newRow("7 + 3 right") << " 7" << "+" << " 3" << "10" << true << " 7+ 3 = 10" + ok;
-    QTest::newRow("7 + 3 wrong") << " 7" << "+" << " 3" << "9" << false << " 7+ 3 = 9" + no + " 10";
-    QTest::newRow("72 ÷ 8 right") << " 72" << "÷" << " 8" << "9" << true << " 72÷ 8 = 9" + ok;
-    QTest::newRow("007 is 7") << " 1" << "×" << " 7" << "007" << true << " 1× 7 = 007" + ok;
-    QTest::newRow("10 - 10 is 0") << " 10" << "-" << " 10" << "0" << true << " 10- 10 = 0" + ok;
-    QTest::newRow("000 is 0") << " 0" << "÷" << " 7" << "000" << true << " 0÷ 7 = 000" + ok;
-    QTest::newRow("0 is not 100") << " 100" << "×" << " 0" << "100" << false << " 100× 0 = 100" + no + " 0";
-    QTest::newRow("900 ÷ 9") << " 900" << "÷" << " 9" << "100" << true << " 900÷ 9 = 100" + ok;
-    QTest::newRow("10 is not 100") << " 900" << "÷" << " 9" << "10" << false << " 900÷ 9 = 10" + no + " 100";
-    QTest::newRow("1000 is not 100") << " 900" << "÷" << " 9" << "1000" << false
-                                     << " 900÷ 9 = 1000" + no + " 100";
+    QTest::newRow("7 + 3 right") << " 7"
+                                 << "+"
+                                 << " 3"
+                                 << "10" << true << " 7+ 3 = 10" + ok;
+    QTest::newRow("7 + 3 wrong") << " 7"
+                                 << "+"
+                                 << " 3"
+                                 << "9" << false << " 7+ 3 = 9" + no + " 10";
+    QTest::newRow("72 ÷ 8 right") << " 72"
+                                  << "÷"
+                                  << " 8"
+                                  << "9" << true << " 72÷ 8 = 9" + ok;
+    QTest::newRow("007 is 7") << " 1"
+                              << "×"
+                              << " 7"
+                              << "007" << true << " 1× 7 = 007" + ok;
+    QTest::newRow("10 - 10 is 0") << " 10"
+                                  << "-"
+                                  << " 10"
+                                  << "0" << true << " 10- 10 = 0" + ok;
+    QTest::newRow("000 is 0") << " 0"
+                              << "÷"
+                              << " 7"
+                              << "000" << true << " 0÷ 7 = 000" + ok;
+    QTest::newRow("0 is not 100") << " 100"
+                                  << "×"
+                                  << " 0"
+                                  << "100" << false << " 100× 0 = 100" + no + " 0";
+    QTest::newRow("900 ÷ 9") << " 900"
+                             << "÷"
+                             << " 9"
+                             << "100" << true << " 900÷ 9 = 100" + ok;
+    QTest::newRow("10 is not 100") << " 900"
+                                   << "÷"
+                                   << " 9"
+                                   << "10" << false << " 900÷ 9 = 10" + no + " 100";
+    QTest::newRow("1000 is not 100") << " 900"
+                                     << "÷"
+                                     << " 9"
+                                     << "1000" << false << " 900÷ 9 = 1000" + no + " 100";
 
     const QString longRight = QString(40, QLatin1Char('0')) + QStringLiteral("15");
-    QTest::newRow("long string of zeros, right") << " 9" << "+" << " 6" << longRight << true
-                                                 << " 9+ 6 = " + longRight + ok;
+    QTest::newRow("long string of zeros, right") << " 9"
+                                                 << "+"
+                                                 << " 6" << longRight << true << " 9+ 6 = " + longRight + ok;
     const QString longWrong = QString(40, QLatin1Char('9'));
-    QTest::newRow("long string, wrong") << " 9" << "+" << " 6" << longWrong << false
-                                        << " 9+ 6 = " + longWrong + no + " 15";
+    QTest::newRow("long string, wrong") << " 9"
+                                        << "+"
+                                        << " 6" << longWrong << false << " 9+ 6 = " + longWrong + no + " 15";
     // The value of 2^64 + 15: a reading that wrapped around would take it for 15.
-    QTest::newRow("wraps to the answer") << " 9" << "+" << " 6" << "18446744073709551631" << false
-                                         << " 9+ 6 = 18446744073709551631" + no + " 15";
+    QTest::newRow("wraps to the answer")
+        << " 9"
+        << "+"
+        << " 6"
+        << "18446744073709551631" << false << " 9+ 6 = 18446744073709551631" + no + " 15";
 }
 
 void tst_Practice::grading()
@@ -395,12 +429,30 @@ void tst_Practice::gradingNeedsAQuestion_data()
     QTest::addColumn<QString>("y");
     QTest::addColumn<QString>("answer");
 
-    QTest::newRow("empty answer") << " 7" << "+" << " 3" << "";
-    QTest::newRow("answer with a sign") << " 7" << "-" << " 3" << "-4";
-    QTest::newRow("no question shown") << "" << "" << "" << "5";
-    QTest::newRow("unknown operator") << " 7" << "*" << " 3" << "21";
-    QTest::newRow("division by zero") << " 7" << "÷" << " 0" << "0";
-    QTest::newRow("operand not a number") << " 7a" << "+" << " 3" << "10";
+    QTest::newRow("empty answer") << " 7"
+                                  << "+"
+                                  << " 3"
+                                  << "";
+    QTest::newRow("answer with a sign") << " 7"
+                                        << "-"
+                                        << " 3"
+                                        << "-4";
+    QTest::newRow("no question shown") << ""
+                                       << ""
+                                       << ""
+                                       << "5";
+    QTest::newRow("unknown operator") << " 7"
+                                      << "*"
+                                      << " 3"
+                                      << "21";
+    QTest::newRow("division by zero") << " 7"
+                                      << "÷"
+                                      << " 0"
+                                      << "0";
+    QTest::newRow("operand not a number") << " 7a"
+                                          << "+"
+                                          << " 3"
+                                          << "10";
 }
 
 void tst_Practice::gradingNeedsAQuestion()
@@ -453,26 +505,26 @@ void tst_Practice::timeUsed_data()
     const auto at = [](int y, int mo, int d, int h, int mi, int s, int ms = 0) {
         return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms));
     };
-    QTest::newRow("same second") << at(2005, 6, 15, 10, 20, 30) << at(2005, 6, 15, 10, 20, 30)
-                                 << QString() << QStringLiteral(" 0 秒");
-    QTest::newRow("within a minute") << at(2005, 6, 15, 10, 20, 30) << at(2005, 6, 15, 10, 21, 7)
-                                     << QString() << QStringLiteral(" 37 秒");
-    QTest::newRow("fractions dropped, 0.2 s apart") << at(2005, 6, 15, 10, 0, 0, 900)
-                                                    << at(2005, 6, 15, 10, 0, 1, 100)
-                                                    << QString() << QStringLiteral(" 1 秒");
-    QTest::newRow("fractions dropped, 1.8 s apart") << at(2005, 6, 15, 10, 0, 0, 100)
-                                                    << at(2005, 6, 15, 10, 0, 1, 900)
-                                                    << QString() << QStringLiteral(" 1 秒");
-    QTest::newRow("across the full hour") << at(2005, 6, 15, 10, 59, 50) << at(2005, 6, 15, 11, 0, 35)
-                                          << QString() << QStringLiteral(" 45 秒");
-    QTest::newRow("across midnight") << at(2005, 6, 15, 23, 59, 50) << at(2005, 6, 16, 0, 0, 20)
-                                     << QString() << QStringLiteral(" 30 秒");
-    QTest::newRow("across the new year") << at(2025, 12, 31, 23, 59, 59) << at(2026, 1, 1, 0, 0, 1)
-                                         << QString() << QStringLiteral(" 2 秒");
-    QTest::newRow("across 29 February") << at(2028, 2, 28, 23, 59, 0) << at(2028, 3, 1, 0, 1, 0)
-                                        << QString() << QStringLiteral(" 86520 秒");
-    QTest::newRow("clock set back") << at(2005, 6, 15, 10, 20, 30) << at(2005, 6, 15, 10, 20, 0)
-                                    << QString() << QStringLiteral(" 0 秒");
+    QTest::newRow("same second") << at(2005, 6, 15, 10, 20, 30) << at(2005, 6, 15, 10, 20, 30) << QString()
+                                 << QStringLiteral(" 0 秒");
+    QTest::newRow("within a minute") << at(2005, 6, 15, 10, 20, 30) << at(2005, 6, 15, 10, 21, 7) << QString()
+                                     << QStringLiteral(" 37 秒");
+    QTest::newRow("fractions dropped, 0.2 s apart")
+        << at(2005, 6, 15, 10, 0, 0, 900) << at(2005, 6, 15, 10, 0, 1, 100) << QString()
+        << QStringLiteral(" 1 秒");
+    QTest::newRow("fractions dropped, 1.8 s apart")
+        << at(2005, 6, 15, 10, 0, 0, 100) << at(2005, 6, 15, 10, 0, 1, 900) << QString()
+        << QStringLiteral(" 1 秒");
+    QTest::newRow("across the full hour")
+        << at(2005, 6, 15, 10, 59, 50) << at(2005, 6, 15, 11, 0, 35) << QString() << QStringLiteral(" 45 秒");
+    QTest::newRow("across midnight") << at(2005, 6, 15, 23, 59, 50) << at(2005, 6, 16, 0, 0, 20) << QString()
+                                     << QStringLiteral(" 30 秒");
+    QTest::newRow("across the new year")
+        << at(2025, 12, 31, 23, 59, 59) << at(2026, 1, 1, 0, 0, 1) << QString() << QStringLiteral(" 2 秒");
+    QTest::newRow("across 29 February")
+        << at(2028, 2, 28, 23, 59, 0) << at(2028, 3, 1, 0, 1, 0) << QString() << QStringLiteral(" 86520 秒");
+    QTest::newRow("clock set back") << at(2005, 6, 15, 10, 20, 30) << at(2005, 6, 15, 10, 20, 0) << QString()
+                                    << QStringLiteral(" 0 秒");
     // In spring the clock jumps from 02:00 to 03:00, in autumn from 03:00 back to 02:00.
     QTest::newRow("daylight saving begins") << at(2026, 3, 29, 1, 59, 50) << at(2026, 3, 29, 3, 0, 10)
                                             << QStringLiteral("Europe/Berlin") << QStringLiteral(" 20 秒");

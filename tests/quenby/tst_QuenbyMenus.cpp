@@ -1,11 +1,11 @@
 // The calculator window's menus and toolbar with the real companion windows behind them: which
 // window opens, which one hides, how the program is left, and a save from start to file.
 #include "core/Clock.h"
+#include "core/Services.h"
 #include "support/FakeClock.h"
 #include "support/ScriptedDialogs.h"
-#include "windows/FrmCal.h"
-#include "core/Services.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 #include "windows/frmAbout.h"
 #include "windows/frmHelp.h"
 #include "windows/frmKs.h"
@@ -76,16 +76,23 @@ void tst_QuenbyMenus::settle()
 // Menu entries and toolbar buttons that open a window beside the calculator, at most once.
 void tst_QuenbyMenus::companionWindows_data()
 {
-    QTest::addColumn<QString>("action");   // a menu entry, or "#N" for toolbar button N
+    QTest::addColumn<QString>("action"); // a menu entry, or "#N" for toolbar button N
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("calculatorVisible");
-    QTest::newRow("menu save") << "mnuFileSave" << "frmSave" << true;
-    QTest::newRow("toolbar save") << "#1" << "frmSave" << true;
-    QTest::newRow("menu statistics") << "mnuJxTj" << "frmTj" << true;
-    QTest::newRow("toolbar statistics") << "#5" << "frmTj" << false;
-    QTest::newRow("menu help") << "mnuHelpHelp" << "frmHelp" << true;
-    QTest::newRow("toolbar help") << "#7" << "frmHelp" << true;
-    QTest::newRow("menu about") << "mnuHelpNotice" << "frmAbout" << true;
+    QTest::newRow("menu save") << "mnuFileSave"
+                               << "frmSave" << true;
+    QTest::newRow("toolbar save") << "#1"
+                                  << "frmSave" << true;
+    QTest::newRow("menu statistics") << "mnuJxTj"
+                                     << "frmTj" << true;
+    QTest::newRow("toolbar statistics") << "#5"
+                                        << "frmTj" << false;
+    QTest::newRow("menu help") << "mnuHelpHelp"
+                               << "frmHelp" << true;
+    QTest::newRow("toolbar help") << "#7"
+                                  << "frmHelp" << true;
+    QTest::newRow("menu about") << "mnuHelpNotice"
+                                << "frmAbout" << true;
 }
 
 void tst_QuenbyMenus::companionWindows()
@@ -103,9 +110,12 @@ void tst_QuenbyMenus::companionWindows()
     };
     auto opened = [&]() -> QWidget * {
         auto &r = WindowRegistry::instance();
-        if (window == "frmSave") return r.find<frmSave>();
-        if (window == "frmTj") return r.find<frmTj>();
-        if (window == "frmHelp") return r.find<frmHelp>();
+        if (window == "frmSave")
+            return r.find<frmSave>();
+        if (window == "frmTj")
+            return r.find<frmTj>();
+        if (window == "frmHelp")
+            return r.find<frmHelp>();
         return r.find<frmAbout>();
     };
 

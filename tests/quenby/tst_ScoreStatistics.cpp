@@ -123,8 +123,8 @@ QStringList texts(const QString &sum, int n, const QString &mean, const QString 
                   std::initializer_list<int> buckets)
 {
     QStringList out;
-    out << sum + "分----共 " + QString::number(n) + "人" << mean + "分" << deviation
-        << highest + "分" << lowest + "分";
+    out << sum + "分----共 " + QString::number(n) + "人" << mean + "分" << deviation << highest + "分"
+        << lowest + "分";
     for (int c : bands)
         out << " " + QString::number(c) + "人";
     for (int c : buckets)
@@ -147,46 +147,56 @@ void tst_ScoreStatistics::statistics_data()
     QTest::addColumn<QStringList>("marks");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("85 90 80") << QStringList{"85", "90", "80"}
-                              << QStringList{" 255分----共 3人", " 85分", " 4.08", " 90分", " 80分",
-                                             " 2人", " 1人", " 0人", " 0人",
-                                             " 0人", " 1人", " 2人", " 0人", " 0人"};
+    QTest::newRow("85 90 80") << QStringList {"85", "90", "80"}
+                              << QStringList {" 255分----共 3人",
+                                              " 85分",
+                                              " 4.08",
+                                              " 90分",
+                                              " 80分",
+                                              " 2人",
+                                              " 1人",
+                                              " 0人",
+                                              " 0人",
+                                              " 0人",
+                                              " 1人",
+                                              " 2人",
+                                              " 0人",
+                                              " 0人"};
     QTest::newRow("half mean, deviation below 1")
-        << QStringList{"85", "86"}
+        << QStringList {"85", "86"}
         << texts(" 171", 2, " 85.5", " 0.5", " 86", " 85", {2, 0, 0, 0}, {0, 0, 2, 0, 0});
-    QTest::newRow("five mixed")
-        << QStringList{"92.5", "60", "59.5", "100", "77"}
-        << texts(" 389", 5, " 77.8", " 16.5", " 100", " 59.5", {2, 1, 1, 1}, {1, 1, 0, 1, 1});
-    QTest::newRow("single mark")
-        << QStringList{"70"} << texts(" 70", 1, " 70", " 0", " 70", " 70", {0, 0, 1, 0}, {0, 0, 0, 1, 0});
-    QTest::newRow("above 100")
-        << QStringList{"120", "130"}
-        << texts(" 250", 2, " 125", " 5", " 130", " 120", {2, 0, 0, 0}, {0, 2, 0, 0, 0});
-    QTest::newRow("all zero")
-        << QStringList{"0", "0"} << texts(" 0", 2, " 0", " 0", " 0", " 0", {0, 0, 0, 2}, {0, 0, 0, 0, 0});
-    QTest::newRow("band edges")
-        << QStringList{"85", "75", "60", "84.99", "74.99", "59.99"}
-        << texts(" 439.97", 6, " 73.33", " 10.27", " 85", " 59.99", {1, 2, 2, 1}, {0, 0, 2, 2, 1});
-    QTest::newRow("bucket edges")
-        << QStringList{"100", "90", "80", "70", "60", "99.99", "100.5", "150"}
-        << texts(" 750.49", 8, " 93.81", " 25.48", " 150", " 60", {5, 1, 2, 0}, {1, 4, 1, 1, 1});
+    QTest::newRow("five mixed") << QStringList {"92.5", "60", "59.5", "100", "77"}
+                                << texts(" 389", 5, " 77.8", " 16.5", " 100", " 59.5", {2, 1, 1, 1},
+                                         {1, 1, 0, 1, 1});
+    QTest::newRow("single mark") << QStringList {"70"}
+                                 << texts(" 70", 1, " 70", " 0", " 70", " 70", {0, 0, 1, 0}, {0, 0, 0, 1, 0});
+    QTest::newRow("above 100") << QStringList {
+        "120", "130"} << texts(" 250", 2, " 125", " 5", " 130", " 120", {2, 0, 0, 0}, {0, 2, 0, 0, 0});
+    QTest::newRow("all zero") << QStringList {"0", "0"}
+                              << texts(" 0", 2, " 0", " 0", " 0", " 0", {0, 0, 0, 2}, {0, 0, 0, 0, 0});
+    QTest::newRow("band edges") << QStringList {"85", "75", "60", "84.99", "74.99", "59.99"}
+                                << texts(" 439.97", 6, " 73.33", " 10.27", " 85", " 59.99", {1, 2, 2, 1},
+                                         {0, 0, 2, 2, 1});
+    QTest::newRow("bucket edges") << QStringList {"100", "90", "80", "70", "60", "99.99", "100.5", "150"}
+                                  << texts(" 750.49", 8, " 93.81", " 25.48", " 150", " 60", {5, 1, 2, 0},
+                                           {1, 4, 1, 1, 1});
     // Three equal non-whole marks leave n*Q - S*S a hair below zero: no spread, shown as 0.
     QTest::newRow("equal non-whole marks")
-        << QStringList{"1.3", "1.3", "1.3"}
+        << QStringList {"1.3", "1.3", "1.3"}
         << texts(" 3.9", 3, " 1.3", " 0", " 1.3", " 1.3", {0, 0, 0, 3}, {0, 0, 0, 0, 0});
     QTest::newRow("tiny marks in exponent form")
-        << QStringList{"0.00001", "0.00001"}
+        << QStringList {"0.00001", "0.00001"}
         << texts(" 2E-05", 2, " 0", " 0", " 1E-05", " 1E-05", {0, 0, 0, 2}, {0, 0, 0, 0, 0});
-    QTest::newRow("marks as typed")
-        << QStringList{".", "1.2.3", "0150"}
-        << texts(" 151.2", 3, " 50.4", " 70.43", " 150", " 0", {1, 0, 0, 2}, {0, 1, 0, 0, 0});
+    QTest::newRow("marks as typed") << QStringList {".", "1.2.3", "0150"}
+                                    << texts(" 151.2", 3, " 50.4", " 70.43", " 150", " 0", {1, 0, 0, 2},
+                                             {0, 1, 0, 0, 0});
     // More marks than a 16-bit square of the head count holds (181 * 181 = 32761).
-    QTest::newRow("182 marks")
-        << repeated({"0", "100"}, 91)
-        << texts(" 9100", 182, " 50", " 50", " 100", " 0", {91, 0, 0, 91}, {91, 0, 0, 0, 0});
-    QTest::newRow("1000 marks")
-        << repeated({"60", "90", "75", "88"}, 250)
-        << texts(" 78250", 1000, " 78.25", " 12.01", " 90", " 60", {500, 250, 250, 0}, {0, 250, 250, 250, 250});
+    QTest::newRow("182 marks") << repeated({"0", "100"}, 91)
+                               << texts(" 9100", 182, " 50", " 50", " 100", " 0", {91, 0, 0, 91},
+                                        {91, 0, 0, 0, 0});
+    QTest::newRow("1000 marks") << repeated({"60", "90", "75", "88"}, 250)
+                                << texts(" 78250", 1000, " 78.25", " 12.01", " 90", " 60", {500, 250, 250, 0},
+                                         {0, 250, 250, 250, 250});
 }
 
 void tst_ScoreStatistics::statistics()
@@ -205,20 +215,22 @@ void tst_ScoreStatistics::emptyListGivesNothing()
 
 void tst_ScoreStatistics::statsDriver()
 {
-    const QByteArray input = QStringLiteral(
-        "85|90|80\n"
-        "\n"
-        "92.5|60|59.5|100|77\r\n"
-        "85|151|200\n"
-        "85||90\n"
-        "85|8\\t5\n").toUtf8();
-    const QByteArray expected = QStringLiteral(
-        " 255分----共 3人\t 85分\t 4.08\t 90分\t 80分\t 2人\t 1人\t 0人\t 0人\t 0人\t 1人\t 2人\t 0人\t 0人\n"
-        "<none>\n"
-        " 389分----共 5人\t 77.8分\t 16.5\t 100分\t 59.5分\t 2人\t 1人\t 1人\t 1人\t 1人\t 1人\t 0人\t 1人\t 1人\n"
-        "<refused>\t151\n"
-        "<refused>\t\n"
-        "<refused>\t8\\t5\n").toUtf8();
+    const QByteArray input = QStringLiteral("85|90|80\n"
+                                            "\n"
+                                            "92.5|60|59.5|100|77\r\n"
+                                            "85|151|200\n"
+                                            "85||90\n"
+                                            "85|8\\t5\n")
+                                 .toUtf8();
+    const QByteArray expected = QStringLiteral(" 255分----共 3人\t 85分\t 4.08\t 90分\t 80分\t 2人\t 1人\t "
+                                               "0人\t 0人\t 0人\t 1人\t 2人\t 0人\t 0人\n"
+                                               "<none>\n"
+                                               " 389分----共 5人\t 77.8分\t 16.5\t 100分\t 59.5分\t 2人\t "
+                                               "1人\t 1人\t 1人\t 1人\t 1人\t 0人\t 1人\t 1人\n"
+                                               "<refused>\t151\n"
+                                               "<refused>\t\n"
+                                               "<refused>\t8\\t5\n")
+                                    .toUtf8();
 
     QProcess tool;
     tool.start(QStringLiteral(QUENBY_ENGINE_TOOL), {QStringLiteral("--stats")});

@@ -1,7 +1,7 @@
 #include "widgets/Fonts.h"
-#include "windows/FrmCal.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 #include "windows/frmAbout.h"
 
 #include <QLabel>
@@ -85,12 +85,13 @@ void tst_frmAbout::labels()
     QVERIFY(w);
     auto *label = w->findChild<QLabel *>(name);
     QVERIFY(label);
-    QCOMPARE(label->geometry(), twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+    QCOMPARE(label->geometry(),
+             twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
     QCOMPARE(label->font().family(), family);
     QCOMPARE(label->font().pointSizeF(), points);
     QCOMPARE(label->font().bold(), bold);
-    const QColor expected =
-        colourRole < 0 ? QColor(Qt::black) : w->palette().color(QPalette::ColorRole(colourRole));
+    const QColor expected
+        = colourRole < 0 ? QColor(Qt::black) : w->palette().color(QPalette::ColorRole(colourRole));
     QCOMPARE(label->palette().color(QPalette::WindowText), expected);
     QVERIFY(!label->text().trimmed().isEmpty());
 }

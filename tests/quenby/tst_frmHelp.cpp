@@ -1,7 +1,7 @@
-#include "windows/FrmCal.h"
 #include "logic/HelpText.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 #include "windows/frmHelp.h"
 
 #include <QApplication>

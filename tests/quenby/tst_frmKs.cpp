@@ -1,11 +1,11 @@
 #include "core/Clock.h"
-#include "support/FakeClock.h"
-#include "support/ScriptedRandom.h"
-#include "windows/FrmCal.h"
 #include "core/RandomSource.h"
 #include "core/Services.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedRandom.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 #include "windows/frmKs.h"
 
 #include <QApplication>
@@ -68,8 +68,7 @@ private slots:
 
 private:
     frmKs *openPractice();
-    template <class T>
-    T *child(const char *name) const;
+    template <class T> T *child(const char *name) const;
     void scriptTimes(int x, int y);
     void scriptDivide(int quotient, int divisor);
     void type(const QString &text);
@@ -109,8 +108,7 @@ frmKs *tst_frmKs::openPractice()
     return m_w;
 }
 
-template <class T>
-T *tst_frmKs::child(const char *name) const
+template <class T> T *tst_frmKs::child(const char *name) const
 {
     T *w = m_w->findChild<T *>(QLatin1String(name));
     if (!w)
@@ -301,8 +299,8 @@ void tst_frmKs::opening()
 
 void tst_frmKs::setAllRight()
 {
-    const QList<QPair<int, int>> factors = {{7, 3}, {9, 9}, {1, 1}, {2, 8}, {6, 7},
-                                            {5, 5}, {3, 4}, {8, 6}, {4, 9}, {7, 3}};
+    const QList<QPair<int, int>> factors
+        = {{7, 3}, {9, 9}, {1, 1}, {2, 8}, {6, 7}, {5, 5}, {3, 4}, {8, 6}, {4, 9}, {7, 3}};
     for (const auto &[x, y] : factors)
         scriptTimes(x, y);
     QVERIFY(openPractice());
@@ -335,8 +333,8 @@ void tst_frmKs::setAllRight()
 
 void tst_frmKs::setAllWrong()
 {
-    const QList<QPair<int, int>> divisions = {{9, 8}, {1, 1}, {5, 7}, {3, 3}, {9, 9},
-                                              {2, 6}, {7, 4}, {4, 2}, {6, 5}, {8, 9}};
+    const QList<QPair<int, int>> divisions
+        = {{9, 8}, {1, 1}, {5, 7}, {3, 3}, {9, 9}, {2, 6}, {7, 4}, {4, 2}, {6, 5}, {8, 9}};
     for (const auto &[q, d] : divisions)
         scriptDivide(q, d);
     m_clock.set(QDateTime(QDate(2005, 6, 15), QTime(23, 59, 50)));
@@ -372,18 +370,26 @@ void tst_frmKs::kindButtonsDrawTheirKind_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("10以内加减") << "cmdAdd1" << QList<double>{pick(7, 11), pick(2, 3), 0.0, pick(5, 10)}
-                            << " 7+ 2" << "9" << " 7+ 2 = 9        √";
-    QTest::newRow("20以内加减") << "cmdAdd2" << QList<double>{0.0, pick(7, 8), pick(4, 8)}
-                            << " 15- 6" << "8" << " 15- 6 = 8        ×----答案是 9";
-    QTest::newRow("100以内加减") << "cmdAdd3" << QList<double>{pick(100, 101), 0.5, pick(100, 101), 0.0}
-                             << " 100- 100" << "0" << " 100- 100 = 0        √";
-    QTest::newRow("表内乘法") << "cmdMul" << QList<double>{pick(8, 9), pick(8, 9)}
-                          << " 9× 9" << "81" << " 9× 9 = 81        √";
-    QTest::newRow("表内除法") << "cmdDiv" << QList<double>{pick(8, 9), pick(7, 9)}
-                          << " 72÷ 8" << "9" << " 72÷ 8 = 9        √";
-    QTest::newRow("较大的乘除") << "cmdMd" << QList<double>{0.0, pick(100, 101), pick(8, 9)}
-                            << " 900÷ 9" << "10" << " 900÷ 9 = 10        ×----答案是 100";
+    QTest::newRow("10以内加减") << "cmdAdd1" << QList<double> {pick(7, 11), pick(2, 3), 0.0, pick(5, 10)}
+                                << " 7+ 2"
+                                << "9"
+                                << " 7+ 2 = 9        √";
+    QTest::newRow("20以内加减") << "cmdAdd2" << QList<double> {0.0, pick(7, 8), pick(4, 8)} << " 15- 6"
+                                << "8"
+                                << " 15- 6 = 8        ×----答案是 9";
+    QTest::newRow("100以内加减") << "cmdAdd3" << QList<double> {pick(100, 101), 0.5, pick(100, 101), 0.0}
+                                 << " 100- 100"
+                                 << "0"
+                                 << " 100- 100 = 0        √";
+    QTest::newRow("表内乘法") << "cmdMul" << QList<double> {pick(8, 9), pick(8, 9)} << " 9× 9"
+                              << "81"
+                              << " 9× 9 = 81        √";
+    QTest::newRow("表内除法") << "cmdDiv" << QList<double> {pick(8, 9), pick(7, 9)} << " 72÷ 8"
+                              << "9"
+                              << " 72÷ 8 = 9        √";
+    QTest::newRow("较大的乘除") << "cmdMd" << QList<double> {0.0, pick(100, 101), pick(8, 9)} << " 900÷ 9"
+                                << "10"
+                                << " 900÷ 9 = 10        ×----答案是 100";
 }
 
 void tst_frmKs::kindButtonsDrawTheirKind()
@@ -401,12 +407,12 @@ void tst_frmKs::kindButtonsDrawTheirKind()
     QVERIFY(openPractice());
     click(button.toLatin1().constData());
     checkState(State::QuestionOnDisplay);
-    QCOMPARE(child<QLineEdit>("txtX")->text() + child<QLineEdit>("txtOp")->text() +
-                 child<QLineEdit>("txtY")->text(),
+    QCOMPARE(child<QLineEdit>("txtX")->text() + child<QLineEdit>("txtOp")->text()
+                 + child<QLineEdit>("txtY")->text(),
              question);
     type(answer);
     enter();
-    QCOMPARE(lines(), QStringList{line});
+    QCOMPARE(lines(), QStringList {line});
     checkState(State::QuestionOnDisplay);
     QCOMPARE(m_random.remaining(), std::size_t(0));
 }
@@ -451,7 +457,7 @@ void tst_frmKs::ignoredAnswers()
     child<QLineEdit>("txtZ")->clear();
     type("12");
     enter();
-    QCOMPARE(lines(), QStringList{QStringLiteral(" 3× 4 = 12        √")});
+    QCOMPARE(lines(), QStringList {QStringLiteral(" 3× 4 = 12        √")});
 }
 
 void tst_frmKs::leadingZeros()
@@ -462,7 +468,7 @@ void tst_frmKs::leadingZeros()
     click("cmdMul");
     type("007");
     enter();
-    QCOMPARE(lines(), QStringList{QStringLiteral(" 1× 7 = 007        √")});
+    QCOMPARE(lines(), QStringList {QStringLiteral(" 1× 7 = 007        √")});
     QCOMPARE(m_w->rightCount(), 1);
 }
 
@@ -487,7 +493,7 @@ void tst_frmKs::enterGrades()
     click("cmdMul");
     type("6");
     QTest::keyClick(m_w->windowHandle(), Qt::Key(key), modifiers);
-    QCOMPARE(lines(), QStringList{QStringLiteral(" 2× 3 = 6        √")});
+    QCOMPARE(lines(), QStringList {QStringLiteral(" 2× 3 = 6        √")});
     checkState(State::QuestionOnDisplay);
     QCOMPARE(child<QLineEdit>("txtX")->text(), QStringLiteral(" 4"));
 }
@@ -513,7 +519,7 @@ void tst_frmKs::timeCountsFromFirstGradedAnswer()
     click("cmdMul");
     m_clock.advanceSeconds(50); // time to think about the first question: not counted
     type("x");
-    enter();                    // ignored: the clock does not start
+    enter(); // ignored: the clock does not start
     m_clock.advanceSeconds(50);
     child<QLineEdit>("txtZ")->clear();
     for (int i = 0; i < 10; ++i) {

@@ -1,14 +1,14 @@
 // The save dialog with scripted message boxes and a fixed clock: which block it writes, its
 // refusals, what the file looks like afterwards, and what happens when the file cannot be written.
-#include "windows/frmSave.h"
 #include "support/FakeClock.h"
+#include "windows/frmSave.h"
 
 #include "core/Clock.h"
-#include "support/ScriptedDialogs.h"
-#include "logic/ExportText.h"
-#include "windows/FrmCal.h"
 #include "core/Services.h"
+#include "logic/ExportText.h"
+#include "support/ScriptedDialogs.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 #include "windows/frmTj.h"
 
 #include <QApplication>
@@ -63,8 +63,7 @@ private:
     QTemporaryDir tmp;
 
     frmSave *openDialog();
-    template <class T = QWidget>
-    T *child(const QString &name) const
+    template <class T = QWidget> T *child(const QString &name) const
     {
         T *found = w->findChild<T *>(name);
         if (!found)
@@ -85,8 +84,8 @@ const QString kStamp = QStringLiteral("2005-6-15 10:20:30");
 QMap<QString, QByteArray> snapshot(const QString &folder)
 {
     QMap<QString, QByteArray> files;
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    const QFileInfoList entries
+        = QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     for (const QFileInfo &info : entries) {
         QByteArray bytes;
         if (info.isFile()) {
@@ -237,8 +236,8 @@ void tst_frmSave::layout()
     QFETCH(QString, text);
 
     QWidget *widget = child(name);
-    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
-                       qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
+                       qRound(twips.height() / 15.0));
     QCOMPARE(widget->geometry(), pixels);
     if (auto *label = qobject_cast<QLabel *>(widget))
         QCOMPARE(label->text(), text);
@@ -275,7 +274,7 @@ void tst_frmSave::foldersAndFiles()
     QStringList shown;
     for (int i = 0; i < files->count(); ++i)
         shown << files->item(i)->text();
-    QCOMPARE(shown, (QStringList{"A.TXT", "b.txt"}));
+    QCOMPARE(shown, (QStringList {"A.TXT", "b.txt"}));
 
     // The folder list: the open folder with its ancestors above and its folders below.
     auto *dirs = child<QTreeWidget>("Dir1");
@@ -339,8 +338,9 @@ void tst_frmSave::savesCalcRecord()
     w = openDialog();
     w->openFolder(tmp.path());
     clickSave();
-    QCOMPARE(fileText("test1.txt"), QStringLiteral("\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n"
-                                                   "\r\n2005-6-15 10:21:05\r\n2*3= 6\r\n"));
+    QCOMPARE(fileText("test1.txt"),
+             QStringLiteral("\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n"
+                            "\r\n2005-6-15 10:21:05\r\n2*3= 6\r\n"));
 }
 
 void tst_frmSave::recordKeepsLineBreaks()
@@ -391,30 +391,29 @@ void tst_frmSave::marksWinOverCalculator()
     w->openFolder(tmp.path());
     clickSave();
 
-    const QString expected = QStringLiteral(
-        "\r\n"
-        "2005-6-15 10:20:30\r\n"
-        "85\r\n"
-        "92.5\r\n"
-        "60\r\n"
-        "59.5\r\n"
-        "100\r\n"
-        "77\r\n"
-        "总分：         474分----共 6人\r\n"
-        "平均分：       79分\r\n"
-        "标准差：       15.3\r\n"
-        "最高分：       100分\r\n"
-        "最低分：       59.5分\r\n"
-        "优(>=85)：     3人\r\n"
-        "良(75~84)：    1人\r\n"
-        "及格(60~74)：  1人\r\n"
-        "不及格：(<60)  1人\r\n"
-        "100分:         1人\r\n"
-        "90分:          1人\r\n"
-        "80分:          1人\r\n"
-        "70分:          1人\r\n"
-        "60分:          1人\r\n"
-        "60以下:        1人\r\n");
+    const QString expected = QStringLiteral("\r\n"
+                                            "2005-6-15 10:20:30\r\n"
+                                            "85\r\n"
+                                            "92.5\r\n"
+                                            "60\r\n"
+                                            "59.5\r\n"
+                                            "100\r\n"
+                                            "77\r\n"
+                                            "总分：         474分----共 6人\r\n"
+                                            "平均分：       79分\r\n"
+                                            "标准差：       15.3\r\n"
+                                            "最高分：       100分\r\n"
+                                            "最低分：       59.5分\r\n"
+                                            "优(>=85)：     3人\r\n"
+                                            "良(75~84)：    1人\r\n"
+                                            "及格(60~74)：  1人\r\n"
+                                            "不及格：(<60)  1人\r\n"
+                                            "100分:         1人\r\n"
+                                            "90分:          1人\r\n"
+                                            "80分:          1人\r\n"
+                                            "70分:          1人\r\n"
+                                            "60分:          1人\r\n"
+                                            "60以下:        1人\r\n");
     QCOMPARE(fileText("test1.txt"), expected);
     QCOMPARE(dialogs.shown().back().title, QStringLiteral("已保存"));
 }
@@ -454,10 +453,14 @@ void tst_frmSave::cannotWrite_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("folder does not exist") << "gone" << "test1.txt";
-    QTest::newRow("folder is a file") << "plain.txt" << "test1.txt";
-    QTest::newRow("empty file name") << "" << "";
-    QTest::newRow("name is a folder") << "" << "sub";
+    QTest::newRow("folder does not exist") << "gone"
+                                           << "test1.txt";
+    QTest::newRow("folder is a file") << "plain.txt"
+                                      << "test1.txt";
+    QTest::newRow("empty file name") << ""
+                                     << "";
+    QTest::newRow("name is a folder") << ""
+                                      << "sub";
 }
 
 void tst_frmSave::cannotWrite()
@@ -521,7 +524,8 @@ void tst_frmSave::statisticsSaveButton()
     w->openFolder(tmp.path());
     clickSave();
     const QString text = fileText("test1.txt");
-    QVERIFY2(text.startsWith(QStringLiteral("\r\n2005-6-15 10:20:30\r\n85\r\n90\r\n80\r\n总分：         255分----共 3人\r\n")),
+    QVERIFY2(text.startsWith(QStringLiteral(
+                 "\r\n2005-6-15 10:20:30\r\n85\r\n90\r\n80\r\n总分：         255分----共 3人\r\n")),
              qPrintable(text));
     QCOMPARE(text.count(QStringLiteral("\r\n")), 2 + 3 + 15);
 }

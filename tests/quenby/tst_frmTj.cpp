@@ -3,10 +3,10 @@
 // calculator window.
 #include "windows/frmTj.h"
 
-#include "support/ScriptedDialogs.h"
-#include "windows/FrmCal.h"
 #include "core/Services.h"
+#include "support/ScriptedDialogs.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/FrmCal.h"
 #include "windows/frmSave.h"
 
 #include <QApplication>
@@ -55,16 +55,14 @@ private:
     frmTj *w = nullptr;
     ScriptedDialogs dialogs;
 
-    template <class T = QWidget>
-    T *child(frmTj *window, const QString &name) const
+    template <class T = QWidget> T *child(frmTj *window, const QString &name) const
     {
         T *found = window->findChild<T *>(name);
         if (!found)
             qFatal("no widget %s", qPrintable(name));
         return found;
     }
-    template <class T = QWidget>
-    T *child(const QString &name) const { return child<T>(w, name); }
+    template <class T = QWidget> T *child(const QString &name) const { return child<T>(w, name); }
     QLineEdit *input() const { return child<QLineEdit>("txtInput"); }
     QListWidget *list() const { return child<QListWidget>("List1"); }
     void click(const QString &name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
@@ -139,7 +137,8 @@ void tst_frmTj::opening()
     QCOMPARE(w->resultTexts(), QStringList(14));
     // Centred on the screen, give or take the frame.
     const QPoint off = w->frameGeometry().center() - w->screen()->availableGeometry().center();
-    QVERIFY2(qAbs(off.x()) <= 3 && qAbs(off.y()) <= 3, qPrintable(QStringLiteral("%1,%2").arg(off.x()).arg(off.y())));
+    QVERIFY2(qAbs(off.x()) <= 3 && qAbs(off.y()) <= 3,
+             qPrintable(QStringLiteral("%1,%2").arg(off.x()).arg(off.y())));
 }
 
 void tst_frmTj::layout_data()
@@ -155,41 +154,45 @@ void tst_frmTj::layout_data()
     const QString kai = QStringLiteral("楷体_GB2312");
     const QString yuan = QStringLiteral("幼圆");
     QTest::newRow("Label1") << "Label1" << QRect(120, 195, 855, 255) << "输入：" << song << 10.5 << true;
-    QTest::newRow("txtInput") << "txtInput" << QRect(600, 120, 855, 375) << "" << "" << 0.0 << false;
+    QTest::newRow("txtInput") << "txtInput" << QRect(600, 120, 855, 375) << ""
+                              << "" << 0.0 << false;
     QTest::newRow("cmdIn") << "cmdIn" << QRect(120, 600, 1200, 400) << "--->" << kai << 14.25 << true;
     QTest::newRow("cmdOut") << "cmdOut" << QRect(120, 1380, 1200, 400) << "<---" << kai << 14.25 << true;
     QTest::newRow("cmdTongj") << "cmdTongj" << QRect(120, 2160, 1200, 400) << "统计" << kai << 14.25 << true;
-    QTest::newRow("List1") << "List1" << QRect(1560, 120, 1905, 2400) << "" << "" << 0.0 << false;
+    QTest::newRow("List1") << "List1" << QRect(1560, 120, 1905, 2400) << ""
+                           << "" << 0.0 << false;
     QTest::newRow("cmdClear") << "cmdClear" << QRect(3600, 480, 1200, 400) << "清除" << kai << 14.25 << true;
     QTest::newRow("cmdSave") << "cmdSave" << QRect(3600, 1260, 1200, 400) << "保存" << kai << 14.25 << true;
     QTest::newRow("cmdBack") << "cmdBack" << QRect(3600, 2040, 1200, 400) << "返回" << kai << 14.25 << true;
 
-    struct Row { const char *box; int top; int width; const char *label; const char *labelText; };
+    struct Row {
+        const char *box;
+        int top;
+        int width;
+        const char *label;
+        const char *labelText;
+    };
     const Row rows[] = {
-        {"txtSum", 2880, 2868, "lblSum", "总分："},
-        {"txtAve", 3405, 2868, "lblAve", "平均分："},
-        {"txtStd", 3930, 2868, "lblStd", "标准差："},
-        {"txtmax", 4455, 945, "lblmax", "最高分："},
-        {"txtmin", 4980, 945, "lblmin", "最低分："},
-        {"txtyo", 5505, 945, "lblyo", "优(>=85):"},
-        {"txtli", 6030, 945, "lblli", "良(75~84):"},
-        {"txtjg", 6555, 945, "lbljg", "及格(60~74):"},
+        {"txtSum", 2880, 2868, "lblSum", "总分："},       {"txtAve", 3405, 2868, "lblAve", "平均分："},
+        {"txtStd", 3930, 2868, "lblStd", "标准差："},     {"txtmax", 4455, 945, "lblmax", "最高分："},
+        {"txtmin", 4980, 945, "lblmin", "最低分："},      {"txtyo", 5505, 945, "lblyo", "优(>=85):"},
+        {"txtli", 6030, 945, "lblli", "良(75~84):"},      {"txtjg", 6555, 945, "lbljg", "及格(60~74):"},
         {"txtbjg", 7080, 2865, "lblbjg", "不及格(<60):"},
     };
     for (const Row &r : rows) {
-        QTest::newRow(r.box) << r.box << QRect(1800, r.top, r.width, 400) << "" << "" << 0.0 << false;
+        QTest::newRow(r.box) << r.box << QRect(1800, r.top, r.width, 400) << ""
+                             << "" << 0.0 << false;
         QTest::newRow(r.label) << r.label << QRect(285, r.top + 75, 1500, 255)
                                << QString::fromUtf8(r.labelText) << yuan << 12.0 << false;
     }
     const Row second[] = {
-        {"txt100", 4455, 945, "lbl100", "100分："},
-        {"txt90", 4980, 945, "lbl90", "90分："},
-        {"txt80", 5505, 945, "lbl80", "80分："},
-        {"txt70", 6030, 945, "lbl70", "70分："},
+        {"txt100", 4455, 945, "lbl100", "100分："}, {"txt90", 4980, 945, "lbl90", "90分："},
+        {"txt80", 5505, 945, "lbl80", "80分："},    {"txt70", 6030, 945, "lbl70", "70分："},
         {"txt60", 6555, 945, "lbl60", "60分："},
     };
     for (const Row &r : second) {
-        QTest::newRow(r.box) << r.box << QRect(3720, r.top, 945, 400) << "" << "" << 0.0 << false;
+        QTest::newRow(r.box) << r.box << QRect(3720, r.top, 945, 400) << ""
+                             << "" << 0.0 << false;
         QTest::newRow(r.label) << r.label << QRect(2520, r.top + 75, 1140, 255)
                                << QString::fromUtf8(r.labelText) << yuan << 12.0 << false;
     }
@@ -205,8 +208,8 @@ void tst_frmTj::layout()
     QFETCH(bool, bold);
 
     QWidget *widget = child(name);
-    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
-                       qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
+                       qRound(twips.height() / 15.0));
     QCOMPARE(widget->geometry(), pixels);
     QString shown;
     if (auto *label = qobject_cast<QLabel *>(widget))
@@ -254,7 +257,7 @@ void tst_frmTj::enterAddsMark()
     QTest::keyClick(w->windowHandle(), Qt::Key_Return);
     QTest::keyClicks(input(), QStringLiteral("92.5"));
     QTest::keyClick(w->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(w->markTexts(), (QStringList{"85", "92.5"}));
+    QCOMPARE(w->markTexts(), (QStringList {"85", "92.5"}));
     QCOMPARE(input()->text(), QString());
     QCOMPARE(QApplication::focusWidget(), input());
 }
@@ -263,7 +266,7 @@ void tst_frmTj::buttonAddsMark()
 {
     input()->setText(QStringLiteral("150"));
     click("cmdIn");
-    QCOMPARE(w->markTexts(), QStringList{"150"});
+    QCOMPARE(w->markTexts(), QStringList {"150"});
     QCOMPARE(input()->text(), QString());
     QCOMPARE(QApplication::focusWidget(), input());
 }
@@ -299,19 +302,19 @@ void tst_frmTj::refusedMarkStays()
         // The focus stays where it was.
         QCOMPARE(QApplication::focusWidget(), child("cmdOut"));
     }
-    QCOMPARE(w->markTexts(), QStringList{"85"});
+    QCOMPARE(w->markTexts(), QStringList {"85"});
     QCOMPARE(input()->text(), text);
     QVERIFY(dialogs.shown().empty());
 }
 
 void tst_frmTj::marksListedAsTyped()
 {
-    for (const QString &m : {QStringLiteral("92.5"), QStringLiteral("0150"), QStringLiteral("."),
-                             QStringLiteral("1.2.3")}) {
+    for (const QString &m :
+         {QStringLiteral("92.5"), QStringLiteral("0150"), QStringLiteral("."), QStringLiteral("1.2.3")}) {
         QTest::keyClicks(input(), m);
         QTest::keyClick(w->windowHandle(), Qt::Key_Return);
     }
-    QCOMPARE(w->markTexts(), (QStringList{"92.5", "0150", ".", "1.2.3"}));
+    QCOMPARE(w->markTexts(), (QStringList {"92.5", "0150", ".", "1.2.3"}));
     click("cmdTongj");
     QCOMPARE(w->resultTexts().first(), QStringLiteral(" 243.7分----共 4人"));
 }
@@ -322,11 +325,11 @@ void tst_frmTj::removeSelectedMark()
     list()->setCurrentRow(1);
     QVERIFY(list()->item(1)->isSelected());
     click("cmdOut");
-    QCOMPARE(w->markTexts(), (QStringList{"85", "80"}));
+    QCOMPARE(w->markTexts(), (QStringList {"85", "80"}));
     QCOMPARE(QApplication::focusWidget(), input());
     // The removed item's neighbour is not chosen for the next "<---".
     click("cmdOut");
-    QCOMPARE(w->markTexts(), (QStringList{"85", "80"}));
+    QCOMPARE(w->markTexts(), (QStringList {"85", "80"}));
 }
 
 void tst_frmTj::removeWithoutSelection()
@@ -342,7 +345,7 @@ void tst_frmTj::removeWithoutSelection()
     list()->clearSelection();
     list()->setCurrentItem(nullptr);
     click("cmdOut");
-    QCOMPARE(w->markTexts(), (QStringList{"85", "90"}));
+    QCOMPARE(w->markTexts(), (QStringList {"85", "90"}));
     QCOMPARE(QApplication::focusWidget(), input());
 }
 
@@ -363,8 +366,8 @@ void tst_frmTj::countFillsResults()
     addMarks({"85", "90", "80"});
     click("cmdTongj");
     QCOMPARE(w->resultTexts(),
-             (QStringList{" 255分----共 3人", " 85分", " 4.08", " 90分", " 80分", " 2人", " 1人",
-                          " 0人", " 0人", " 0人", " 1人", " 2人", " 0人", " 0人"}));
+             (QStringList {" 255分----共 3人", " 85分", " 4.08", " 90分", " 80分", " 2人", " 1人", " 0人",
+                           " 0人", " 0人", " 1人", " 2人", " 0人", " 0人"}));
     QCOMPARE(child<QLineEdit>("txtStd")->text(), QStringLiteral(" 4.08"));
     QCOMPARE(child<QLineEdit>("txt80")->text(), QStringLiteral(" 2人"));
     QCOMPARE(QApplication::focusWidget(), input());
@@ -499,7 +502,7 @@ void tst_frmTj::oneWindowOnly()
 {
     addMarks({"85"});
     QCOMPARE(WindowRegistry::instance().show<frmTj>(), w);
-    QCOMPARE(w->markTexts(), QStringList{"85"});
+    QCOMPARE(w->markTexts(), QStringList {"85"});
 }
 
 QTEST_MAIN(tst_frmTj)

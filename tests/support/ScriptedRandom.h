@@ -11,7 +11,7 @@ class ScriptedRandom : public RandomSource
 {
 public:
     ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<double> fractions) : m_fractions(fractions) {}
+    ScriptedRandom(std::initializer_list<double> fractions) : m_fractions(fractions) { }
 
     void push(double r) { m_fractions.push_back(r); }
     void push(std::initializer_list<double> rs) { m_fractions.insert(m_fractions.end(), rs); }

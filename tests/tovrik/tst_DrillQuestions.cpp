@@ -1,6 +1,6 @@
+#include "core/RandomSource.h"
 #include "logic/DrillQuestions.h"
 #include "support/ScriptedRandom.h"
-#include "core/RandomSource.h"
 
 #include <QtTest>
 
@@ -19,11 +19,10 @@ double pick(int k, int n)
     return (k + 0.5) / n;
 }
 
-constexpr double Heads = 0.25;  // a coin of 0
-constexpr double Tails = 0.75;  // a coin of 1
+constexpr double Heads = 0.25; // a coin of 0
+constexpr double Tails = 0.75; // a coin of 1
 
-struct Range
-{
+struct Range {
     int lo, hi;
 };
 
@@ -123,67 +122,74 @@ void tst_DrillQuestions::scriptedDraws_data()
     QTest::addColumn<int>("second");
     QTest::addColumn<int>("answer");
 
-    QTest::newRow("Form1 multiplication") << Drill::Form1 << QList<double>{Heads, pick(3, 10), pick(4, 10)}
-                                          << 3 << "x" << 4 << 12;
-    QTest::newRow("Form1 largest product") << Drill::Form1 << QList<double>{Heads, 0.9999999, 0.9999999}
-                                           << 9 << "x" << 9 << 81;
+    QTest::newRow("Form1 multiplication")
+        << Drill::Form1 << QList<double> {Heads, pick(3, 10), pick(4, 10)} << 3 << "x" << 4 << 12;
+    QTest::newRow("Form1 largest product")
+        << Drill::Form1 << QList<double> {Heads, 0.9999999, 0.9999999} << 9 << "x" << 9 << 81;
     QTest::newRow("Form1 redraws a zero first number")
-        << Drill::Form1 << QList<double>{Heads, pick(0, 10), pick(5, 10), pick(2, 10), pick(7, 10)}
-        << 2 << "x" << 7 << 14;
+        << Drill::Form1 << QList<double> {Heads, pick(0, 10), pick(5, 10), pick(2, 10), pick(7, 10)} << 2
+        << "x" << 7 << 14;
     QTest::newRow("Form1 redraws a zero second number")
-        << Drill::Form1 << QList<double>{Heads, pick(6, 10), 0.0, pick(1, 10), pick(1, 10)} << 1 << "x" << 1 << 1;
-    QTest::newRow("Form1 division shows the product") << Drill::Form1 << QList<double>{Tails, pick(6, 10), pick(7, 10)}
-                                                      << 42 << QStringLiteral("÷") << 7 << 6;
-    QTest::newRow("Form1 largest division") << Drill::Form1 << QList<double>{Tails, pick(9, 10), pick(9, 10)}
+        << Drill::Form1 << QList<double> {Heads, pick(6, 10), 0.0, pick(1, 10), pick(1, 10)} << 1 << "x" << 1
+        << 1;
+    QTest::newRow("Form1 division shows the product")
+        << Drill::Form1 << QList<double> {Tails, pick(6, 10), pick(7, 10)} << 42 << QStringLiteral("÷") << 7
+        << 6;
+    QTest::newRow("Form1 largest division") << Drill::Form1 << QList<double> {Tails, pick(9, 10), pick(9, 10)}
                                             << 81 << QStringLiteral("÷") << 9 << 9;
     QTest::newRow("Form1 division redraws a zero divisor")
-        << Drill::Form1 << QList<double>{Tails, pick(3, 10), pick(0, 10), pick(3, 10), pick(2, 10)}
-        << 6 << QStringLiteral("÷") << 2 << 3;
+        << Drill::Form1 << QList<double> {Tails, pick(3, 10), pick(0, 10), pick(3, 10), pick(2, 10)} << 6
+        << QStringLiteral("÷") << 2 << 3;
 
-    QTest::newRow("Form2 10+90") << Drill::Form2 << QList<double>{Heads, pick(10, 100), pick(90, 100)}
-                                 << 10 << "+" << 90 << 100;
+    QTest::newRow("Form2 10+90") << Drill::Form2 << QList<double> {Heads, pick(10, 100), pick(90, 100)} << 10
+                                 << "+" << 90 << 100;
     QTest::newRow("Form2 redraws 95+5 and then 50+50")
-        << Drill::Form2 << QList<double>{Heads, pick(95, 100), pick(5, 100), pick(50, 100), pick(50, 100)}
+        << Drill::Form2 << QList<double> {Heads, pick(95, 100), pick(5, 100), pick(50, 100), pick(50, 100)}
         << 50 << "+" << 50 << 100;
     QTest::newRow("Form2 redraws a sum over 100")
-        << Drill::Form2 << QList<double>{Heads, pick(60, 100), pick(41, 100), pick(60, 100), pick(40, 100)}
+        << Drill::Form2 << QList<double> {Heads, pick(60, 100), pick(41, 100), pick(60, 100), pick(40, 100)}
         << 60 << "+" << 40 << 100;
     QTest::newRow("Form2 redraws a one-digit addend")
-        << Drill::Form2 << QList<double>{Heads, pick(9, 100), pick(20, 100), pick(10, 100), pick(10, 100)}
+        << Drill::Form2 << QList<double> {Heads, pick(9, 100), pick(20, 100), pick(10, 100), pick(10, 100)}
         << 10 << "+" << 10 << 20;
-    QTest::newRow("Form2 99-10") << Drill::Form2 << QList<double>{Tails, pick(99, 100), pick(10, 100)}
-                                 << 99 << "-" << 10 << 89;
+    QTest::newRow("Form2 99-10") << Drill::Form2 << QList<double> {Tails, pick(99, 100), pick(10, 100)} << 99
+                                 << "-" << 10 << 89;
     QTest::newRow("Form2 redraws a negative difference, then 10-10")
-        << Drill::Form2 << QList<double>{Tails, pick(10, 100), pick(11, 100), pick(10, 100), pick(10, 100)}
+        << Drill::Form2 << QList<double> {Tails, pick(10, 100), pick(11, 100), pick(10, 100), pick(10, 100)}
         << 10 << "-" << 10 << 0;
     QTest::newRow("Form2 redraws a one-digit subtrahend")
-        << Drill::Form2 << QList<double>{Tails, pick(50, 100), pick(9, 100), pick(50, 100), pick(49, 100)}
+        << Drill::Form2 << QList<double> {Tails, pick(50, 100), pick(9, 100), pick(50, 100), pick(49, 100)}
         << 50 << "-" << 49 << 1;
 
-    QTest::newRow("Form7 0+0") << Drill::Form7 << QList<double>{Heads, 0.0, 0.0} << 0 << "+" << 0 << 0;
-    QTest::newRow("Form7 999+1") << Drill::Form7 << QList<double>{Heads, pick(999, 1000), pick(1, 1000)}
+    QTest::newRow("Form7 0+0") << Drill::Form7 << QList<double> {Heads, 0.0, 0.0} << 0 << "+" << 0 << 0;
+    QTest::newRow("Form7 999+1") << Drill::Form7 << QList<double> {Heads, pick(999, 1000), pick(1, 1000)}
                                  << 999 << "+" << 1 << 1000;
     QTest::newRow("Form7 redraws a sum over 1000")
-        << Drill::Form7 << QList<double>{Heads, pick(999, 1000), pick(2, 1000), pick(500, 1000), pick(500, 1000)}
-        << 500 << "+" << 500 << 1000;
-    QTest::newRow("Form7 50-50") << Drill::Form7 << QList<double>{Tails, pick(50, 1000), pick(50, 1000)}
+        << Drill::Form7
+        << QList<double> {Heads, pick(999, 1000), pick(2, 1000), pick(500, 1000), pick(500, 1000)} << 500
+        << "+" << 500 << 1000;
+    QTest::newRow("Form7 50-50") << Drill::Form7 << QList<double> {Tails, pick(50, 1000), pick(50, 1000)}
                                  << 50 << "-" << 50 << 0;
     QTest::newRow("Form7 redraws a subtrahend below 50")
-        << Drill::Form7 << QList<double>{Tails, pick(999, 1000), pick(49, 1000), pick(999, 1000), pick(50, 1000)}
-        << 999 << "-" << 50 << 949;
+        << Drill::Form7
+        << QList<double> {Tails, pick(999, 1000), pick(49, 1000), pick(999, 1000), pick(50, 1000)} << 999
+        << "-" << 50 << 949;
     QTest::newRow("Form7 redraws a negative difference")
-        << Drill::Form7 << QList<double>{Tails, pick(100, 1000), pick(101, 1000), pick(101, 1000), pick(100, 1000)}
-        << 101 << "-" << 100 << 1;
+        << Drill::Form7
+        << QList<double> {Tails, pick(100, 1000), pick(101, 1000), pick(101, 1000), pick(100, 1000)} << 101
+        << "-" << 100 << 1;
 
     QTest::newRow("Form4 heads, heads: addition within 100")
-        << Drill::Form4 << QList<double>{Heads, Heads, pick(30, 100), pick(45, 100)} << 30 << "+" << 45 << 75;
+        << Drill::Form4 << QList<double> {Heads, Heads, pick(30, 100), pick(45, 100)} << 30 << "+" << 45
+        << 75;
     QTest::newRow("Form4 heads, tails: subtraction within 100")
-        << Drill::Form4 << QList<double>{Heads, Tails, pick(30, 100), pick(15, 100)} << 30 << "-" << 15 << 15;
+        << Drill::Form4 << QList<double> {Heads, Tails, pick(30, 100), pick(15, 100)} << 30 << "-" << 15
+        << 15;
     QTest::newRow("Form4 tails, heads: multiplication")
-        << Drill::Form4 << QList<double>{Tails, Heads, pick(8, 10), pick(7, 10)} << 8 << "x" << 7 << 56;
+        << Drill::Form4 << QList<double> {Tails, Heads, pick(8, 10), pick(7, 10)} << 8 << "x" << 7 << 56;
     QTest::newRow("Form4 tails, tails: division")
-        << Drill::Form4 << QList<double>{Tails, Tails, pick(8, 10), pick(7, 10)} << 56 << QStringLiteral("÷") << 7
-        << 8;
+        << Drill::Form4 << QList<double> {Tails, Tails, pick(8, 10), pick(7, 10)} << 56 << QStringLiteral("÷")
+        << 7 << 8;
 }
 
 void tst_DrillQuestions::scriptedDraws()
@@ -197,7 +203,7 @@ void tst_DrillQuestions::scriptedDraws()
     const Question q = DrawQuestion(drill, random);
 
     QCOMPARE(random.reseeds(), 1);
-    QCOMPARE(random.remaining(), std::size_t(0));  // every fraction used, none more
+    QCOMPARE(random.remaining(), std::size_t(0)); // every fraction used, none more
     QTEST(q.first, "first");
     QTEST(q.op, "op");
     QTEST(q.second, "second");
@@ -218,7 +224,7 @@ void tst_DrillQuestions::coinEdges_data()
 void tst_DrillQuestions::coinEdges()
 {
     QFETCH(double, coinFraction);
-    ScriptedRandom random{coinFraction, pick(2, 10), pick(3, 10)};
+    ScriptedRandom random {coinFraction, pick(2, 10), pick(3, 10)};
     QTEST(DrawQuestion(Drill::Form1, random).kind, "kind");
 }
 
@@ -227,14 +233,14 @@ void tst_DrillQuestions::everyDrawHoldsItsPromises_data()
     QTest::addColumn<Drill>("drill");
     QTest::addColumn<QList<QuestionKind>>("kinds");
     QTest::newRow("Form1") << Drill::Form1
-                           << QList<QuestionKind>{QuestionKind::Multiplication, QuestionKind::Division};
+                           << QList<QuestionKind> {QuestionKind::Multiplication, QuestionKind::Division};
     QTest::newRow("Form2") << Drill::Form2
-                           << QList<QuestionKind>{QuestionKind::Addition100, QuestionKind::Subtraction100};
+                           << QList<QuestionKind> {QuestionKind::Addition100, QuestionKind::Subtraction100};
     QTest::newRow("Form7") << Drill::Form7
-                           << QList<QuestionKind>{QuestionKind::Addition1000, QuestionKind::Subtraction1000};
+                           << QList<QuestionKind> {QuestionKind::Addition1000, QuestionKind::Subtraction1000};
     QTest::newRow("Form4") << Drill::Form4
-                           << QList<QuestionKind>{QuestionKind::Addition100, QuestionKind::Subtraction100,
-                                                  QuestionKind::Multiplication, QuestionKind::Division};
+                           << QList<QuestionKind> {QuestionKind::Addition100, QuestionKind::Subtraction100,
+                                                   QuestionKind::Multiplication, QuestionKind::Division};
 }
 
 // Many draws from the real source: the drill asks only its own kinds, in their stated shares,
@@ -250,8 +256,13 @@ void tst_DrillQuestions::everyDrawHoldsItsPromises()
         const Question q = DrawQuestion(drill, random);
         QVERIFY2(kinds.contains(q.kind), "a kind this drill never asks");
         const QString why = fault(q);
-        QVERIFY2(why.isEmpty(), qPrintable(QString("%1 %2 %3 = %4 breaks the %5 rules")
-                                               .arg(q.first).arg(q.op).arg(q.second).arg(q.answer).arg(why)));
+        QVERIFY2(why.isEmpty(),
+                 qPrintable(QString("%1 %2 %3 = %4 breaks the %5 rules")
+                                .arg(q.first)
+                                .arg(q.op)
+                                .arg(q.second)
+                                .arg(q.answer)
+                                .arg(why)));
         ++seen[q.kind];
     }
     // Each kind comes with the same odds; six standard deviations leave no room for chance.

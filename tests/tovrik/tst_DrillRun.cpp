@@ -43,7 +43,7 @@ void tst_DrillRun::grade()
     QCOMPARE(run.grade(typed, rightAnswer), right);
     QCOMPARE(run.right(), right ? 1 : 0);
     QCOMPARE(run.wrong(), right ? 0 : 1);
-    QCOMPARE(run.done(), 0);  // counting the answer is a step of its own
+    QCOMPARE(run.done(), 0); // counting the answer is a step of its own
 }
 
 void tst_DrillRun::givenAnswerKeepsTheLastNumber()
@@ -108,7 +108,7 @@ void tst_DrillRun::time()
     if (seconds <= 300) {
         for (int left = seconds - 1; left > 1; --left)
             QVERIFY(!run.tick());
-        QVERIFY(run.tick());  // the last second runs out
+        QVERIFY(run.tick()); // the last second runs out
         QCOMPARE(run.secondsLeft(), 0);
     }
 }

@@ -1,12 +1,12 @@
+#include "core/Services.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 #include "windows/Form4.h"
 #include "windows/Form7.h"
-#include "core/Services.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -52,8 +52,10 @@ private slots:
 
 private:
     Form3 *openMenu();
-    template <class T = QWidget>
-    T *child(const char *name) { return m_menu->findChild<T *>(QLatin1String(name)); }
+    template <class T = QWidget> T *child(const char *name)
+    {
+        return m_menu->findChild<T *>(QLatin1String(name));
+    }
     // Selects an option button as a click does, answering its input box with the given text.
     void choose(const char *option, const QString &answer);
     int refusals() const;
@@ -106,16 +108,22 @@ void tst_Form3::layout_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("toolTip");
 
-    QTest::newRow("Image1") << "Image1" << QRect(1560, 360, 5550, 1080) << "" << "";
-    QTest::newRow("Frame1") << "Frame1" << QRect(2160, 1800, 3375, 1575) << QStringLiteral("训练形式：任选其一")
+    QTest::newRow("Image1") << "Image1" << QRect(1560, 360, 5550, 1080) << ""
+                            << "";
+    QTest::newRow("Frame1") << "Frame1" << QRect(2160, 1800, 3375, 1575)
+                            << QStringLiteral("训练形式：任选其一")
                             << QStringLiteral("先选择训练形式，再选择练习内容！");
-    QTest::newRow("Option1") << "Option1" << QRect(360, 360, 2655, 540) << QStringLiteral("按时间进行训练")
-                             << QStringLiteral("给定训练时间，测试口算的速度。综合训练项目每分能做60题以上就可以参加区口算比赛了。");
+    QTest::newRow("Option1")
+        << "Option1" << QRect(360, 360, 2655, 540) << QStringLiteral("按时间进行训练")
+        << QStringLiteral(
+               "给定训练时间，测试口算的速度。综合训练项目每分能做60题以上就可以参加区口算比赛了。");
     QTest::newRow("Option2") << "Option2" << QRect(360, 840, 2895, 540) << QStringLiteral("按题目量进行训练")
                              << QStringLiteral("给定训练的题数，测试口算的正确率。");
-    QTest::newRow("Label1") << "Label1" << QRect(5040, 2040, 1815, 495) << "" << "";
+    QTest::newRow("Label1") << "Label1" << QRect(5040, 2040, 1815, 495) << ""
+                            << "";
     QTest::newRow("Label3") << "Label3" << QRect(6840, 2160, 615, 495) << QStringLiteral("分") << "";
-    QTest::newRow("Label2") << "Label2" << QRect(4920, 2640, 2055, 495) << "" << "";
+    QTest::newRow("Label2") << "Label2" << QRect(4920, 2640, 2055, 495) << ""
+                            << "";
     QTest::newRow("Label4") << "Label4" << QRect(6840, 2640, 615, 495) << QStringLiteral("题") << "";
     QTest::newRow("Command5") << "Command5" << QRect(840, 4080, 1335, 615) << QStringLiteral("1000以内加减法")
                               << QStringLiteral("练习进行20以内加减法");
@@ -157,7 +165,7 @@ void tst_Form3::layout()
 void tst_Form3::openingState()
 {
     openMenu();
-    QCOMPARE(m_menu->pos(), QPoint(33, 33));  // 500 twips from the left and the top
+    QCOMPARE(m_menu->pos(), QPoint(33, 33)); // 500 twips from the left and the top
     QVERIFY(!child<QLabel>("Label3")->isVisibleTo(m_menu));
     QVERIFY(!child<QLabel>("Label4")->isVisibleTo(m_menu));
     QVERIFY(child<QLabel>("Label1")->isVisibleTo(m_menu));
@@ -201,7 +209,8 @@ void tst_Form3::drillButtonsRefusedAtStart()
     QCOMPARE(refusals(), 1);
     QVERIFY(m_menu->isVisible());
     auto &registry = WindowRegistry::instance();
-    QVERIFY(!registry.find<Form1>() && !registry.find<Form2>() && !registry.find<Form4>() && !registry.find<Form7>());
+    QVERIFY(!registry.find<Form1>() && !registry.find<Form2>() && !registry.find<Form4>()
+            && !registry.find<Form7>());
 }
 
 void tst_Form3::choosingAForm_data()
@@ -209,24 +218,53 @@ void tst_Form3::choosingAForm_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("refused");
-    QTest::addColumn<QString>("minutesShown");    // Label1 text; "-" when hidden
-    QTest::addColumn<QString>("questionsShown");  // Label2 text; "-" when hidden
+    QTest::addColumn<QString>("minutesShown");   // Label1 text; "-" when hidden
+    QTest::addColumn<QString>("questionsShown"); // Label2 text; "-" when hidden
 
-    QTest::newRow("5 minutes") << "Option1" << "5" << false << "5" << "-";
-    QTest::newRow("2.5 minutes store 2") << "Option1" << "2.5" << false << "2" << "-";
-    QTest::newRow("3.5 minutes store 4") << "Option1" << "3.5" << false << "4" << "-";
-    QTest::newRow("minutes with blanks") << "Option1" << " 7 " << false << "7" << "-";
-    QTest::newRow("0 minutes") << "Option1" << "0" << true << "" << "";
-    QTest::newRow("-3 minutes") << "Option1" << "-3" << true << "" << "";
-    QTest::newRow("0.4 minutes round to 0") << "Option1" << "0.4" << true << "" << "";
-    QTest::newRow("minutes cancelled") << "Option1" << "" << true << "" << "";
-    QTest::newRow("minutes with a unit") << "Option1" << QStringLiteral("5分钟") << true << "" << "";
-    QTest::newRow("20 questions") << "Option2" << "20" << false << "-" << "20";
-    QTest::newRow("0 questions") << "Option2" << "0" << true << "-" << "";
-    QTest::newRow("-3 questions") << "Option2" << "-3" << true << "-" << "";
-    QTest::newRow("questions cancelled") << "Option2" << "" << true << "-" << "";
-    QTest::newRow("questions in letters") << "Option2" << "abc" << true << "-" << "";
-    QTest::newRow("questions beyond 32 bits") << "Option2" << "3000000000" << true << "-" << "";
+    QTest::newRow("5 minutes") << "Option1"
+                               << "5" << false << "5"
+                               << "-";
+    QTest::newRow("2.5 minutes store 2") << "Option1"
+                                         << "2.5" << false << "2"
+                                         << "-";
+    QTest::newRow("3.5 minutes store 4") << "Option1"
+                                         << "3.5" << false << "4"
+                                         << "-";
+    QTest::newRow("minutes with blanks") << "Option1"
+                                         << " 7 " << false << "7"
+                                         << "-";
+    QTest::newRow("0 minutes") << "Option1"
+                               << "0" << true << ""
+                               << "";
+    QTest::newRow("-3 minutes") << "Option1"
+                                << "-3" << true << ""
+                                << "";
+    QTest::newRow("0.4 minutes round to 0") << "Option1"
+                                            << "0.4" << true << ""
+                                            << "";
+    QTest::newRow("minutes cancelled") << "Option1"
+                                       << "" << true << ""
+                                       << "";
+    QTest::newRow("minutes with a unit") << "Option1" << QStringLiteral("5分钟") << true << ""
+                                         << "";
+    QTest::newRow("20 questions") << "Option2"
+                                  << "20" << false << "-"
+                                  << "20";
+    QTest::newRow("0 questions") << "Option2"
+                                 << "0" << true << "-"
+                                 << "";
+    QTest::newRow("-3 questions") << "Option2"
+                                  << "-3" << true << "-"
+                                  << "";
+    QTest::newRow("questions cancelled") << "Option2"
+                                         << "" << true << "-"
+                                         << "";
+    QTest::newRow("questions in letters") << "Option2"
+                                          << "abc" << true << "-"
+                                          << "";
+    QTest::newRow("questions beyond 32 bits") << "Option2"
+                                              << "3000000000" << true << "-"
+                                              << "";
 }
 
 void tst_Form3::choosingAForm()
@@ -264,17 +302,15 @@ void tst_Form3::drillButtonRules_data()
     // Steps: "1:<answer>" selects Option1 and answers its box, "2:<answer>" the same for Option2.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<bool>("opens");
-    QTest::newRow("time form") << QStringList{"1:5"} << true;
-    QTest::newRow("question form") << QStringList{"2:20"} << true;
-    QTest::newRow("time form, then question form refused")
-        << QStringList{"1:5", "2:0"} << false;
+    QTest::newRow("time form") << QStringList {"1:5"} << true;
+    QTest::newRow("question form") << QStringList {"2:20"} << true;
+    QTest::newRow("time form, then question form refused") << QStringList {"1:5", "2:0"} << false;
     QTest::newRow("both numbers, the question form cancelled keeps its number")
-        << QStringList{"1:5", "2:20", "2:"} << true;
+        << QStringList {"1:5", "2:20", "2:"} << true;
     QTest::newRow("a refused entry still replaces the stored number")
-        << QStringList{"1:5", "2:20", "1:-1"} << false;
-    QTest::newRow("both numbers, Cancels keep them")
-        << QStringList{"1:5", "2:20", "2:", "1:"} << true;
-    QTest::newRow("question form, then time form refused") << QStringList{"2:20", "1:"} << false;
+        << QStringList {"1:5", "2:20", "1:-1"} << false;
+    QTest::newRow("both numbers, Cancels keep them") << QStringList {"1:5", "2:20", "2:", "1:"} << true;
+    QTest::newRow("question form, then time form refused") << QStringList {"2:20", "1:"} << false;
 }
 
 void tst_Form3::drillButtonRules()
@@ -316,7 +352,7 @@ void tst_Form3::drillButtonsOpenTheirDrill()
     QCOMPARE(drill->windowTitle(), caption);
     QVERIFY(drill->isVisible());
     QCOMPARE(drill->findChild<QLineEdit *>("Text1")->text(), QString());
-    QVERIFY(!drill->findChild<QLabel *>("Label1")->text().isEmpty());  // the first question is up
+    QVERIFY(!drill->findChild<QLabel *>("Label1")->text().isEmpty()); // the first question is up
     QCOMPARE(QApplication::focusWidget(), drill->findChild<QLineEdit *>("Text1"));
 }
 
@@ -325,7 +361,7 @@ void tst_Form3::limitOfTheOtherFormStaysInForce()
     openMenu();
     choose("Option1", "5");
     choose("Option2", "20");
-    choose("Option1", "");  // Cancel: the 5 minutes stored before stay
+    choose("Option1", ""); // Cancel: the 5 minutes stored before stay
     QCOMPARE(refusals(), 0);
     QVERIFY(child<QRadioButton>("Option1")->isChecked());
     QCOMPARE(child<QLabel>("Label1")->text(), "5");
@@ -368,7 +404,7 @@ void tst_Form3::returnToMenuAfterADrill()
     QVERIFY(!child<QRadioButton>("Option2")->isChecked());
     QCOMPARE(child<QLabel>("Label1")->text(), QString());
     QCOMPARE(child<QLabel>("Label2")->text(), QString());
-    QVERIFY(child<QLabel>("Label3")->isVisibleTo(m_menu));  // the unit of the last form used stays
+    QVERIFY(child<QLabel>("Label3")->isVisibleTo(m_menu)); // the unit of the last form used stays
     QVERIFY(!child<QLabel>("Label4")->isVisibleTo(m_menu));
 
     // Opening the drill reset the stored minutes: choosing the time form again asks afresh, and a

@@ -1,9 +1,9 @@
-#include "support/ScriptedDialogs.h"
-#include "windows/Form3.h"
-#include "windows/Form5.h"
 #include "core/Services.h"
+#include "support/ScriptedDialogs.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/Form3.h"
+#include "windows/Form5.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -80,19 +80,27 @@ void tst_Form5::layout_data()
 
     const QString li = QStringLiteral("隶书");
     const QString arial = QStringLiteral("Arial");
-    QTest::newRow("Label1_1") << "Label1_1" << QRect(720, 1920, 975, 495) << QStringLiteral("共做") << li << 15.75;
+    QTest::newRow("Label1_1") << "Label1_1" << QRect(720, 1920, 975, 495) << QStringLiteral("共做") << li
+                              << 15.75;
     QTest::newRow("Label4") << "Label4" << QRect(1560, 1860, 855, 495) << "" << arial << 21.75;
-    QTest::newRow("Label7_0") << "Label7_0" << QRect(2640, 1980, 375, 375) << QStringLiteral("题") << li << 15.75;
-    QTest::newRow("Label10") << "Label10" << QRect(3360, 2040, 735, 495) << QStringLiteral("每分") << li << 15.0;
+    QTest::newRow("Label7_0") << "Label7_0" << QRect(2640, 1980, 375, 375) << QStringLiteral("题") << li
+                              << 15.75;
+    QTest::newRow("Label10") << "Label10" << QRect(3360, 2040, 735, 495) << QStringLiteral("每分") << li
+                             << 15.0;
     QTest::newRow("Label11") << "Label11" << QRect(4200, 1920, 855, 495) << "" << arial << 21.75;
-    QTest::newRow("Label12") << "Label12" << QRect(5160, 2040, 375, 375) << QStringLiteral("题") << li << 15.0;
+    QTest::newRow("Label12") << "Label12" << QRect(5160, 2040, 375, 375) << QStringLiteral("题") << li
+                             << 15.0;
     QTest::newRow("Label5") << "Label5" << QRect(1560, 2520, 855, 495) << "" << arial << 21.75;
-    QTest::newRow("Label7_1") << "Label7_1" << QRect(2640, 2700, 375, 375) << QStringLiteral("题") << li << 15.75;
-    QTest::newRow("Label8") << "Label8" << QRect(3720, 2640, 975, 615) << QStringLiteral("得分") << li << 15.75;
+    QTest::newRow("Label7_1") << "Label7_1" << QRect(2640, 2700, 375, 375) << QStringLiteral("题") << li
+                              << 15.75;
+    QTest::newRow("Label8") << "Label8" << QRect(3720, 2640, 975, 615) << QStringLiteral("得分") << li
+                            << 15.75;
     QTest::newRow("Label9") << "Label9" << QRect(4800, 2640, 735, 735) << "" << arial << 18.0;
     QTest::newRow("Label6") << "Label6" << QRect(1560, 3240, 855, 495) << "" << arial << 21.75;
-    QTest::newRow("Label7_2") << "Label7_2" << QRect(2640, 3360, 375, 375) << QStringLiteral("题") << li << 15.75;
-    QTest::newRow("Command1") << "Command1" << QRect(4080, 3360, 855, 495) << QStringLiteral("退出") << li << 15.0;
+    QTest::newRow("Label7_2") << "Label7_2" << QRect(2640, 3360, 375, 375) << QStringLiteral("题") << li
+                              << 15.75;
+    QTest::newRow("Command1") << "Command1" << QRect(4080, 3360, 855, 495) << QStringLiteral("退出") << li
+                              << 15.0;
 }
 
 void tst_Form5::layout()
@@ -109,7 +117,7 @@ void tst_Form5::layout()
     QVERIFY(w);
     QCOMPARE(w->geometry(), twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
     const QString shown = qobject_cast<QLabel *>(w) ? qobject_cast<QLabel *>(w)->text()
-                                                   : qobject_cast<QPushButton *>(w)->text();
+                                                    : qobject_cast<QPushButton *>(w)->text();
     QTEST(shown, "text");
     QTEST(w->font().family(), "family");
     QTEST(w->font().pointSizeF(), "points");
@@ -143,19 +151,20 @@ void tst_Form5::fillReport_data()
     QTest::addColumn<int>("right");
     QTest::addColumn<int>("wrong");
     QTest::addColumn<bool>("byTime");
-    QTest::addColumn<QStringList>("shown");  // Label4, 5, 6, 9, then Label10|Label11|Label12
+    QTest::addColumn<QStringList>("shown"); // Label4, 5, 6, 9, then Label10|Label11|Label12
 
-    QTest::newRow("10 questions, 7 right") << "" << 10 << 7 << 3 << false
-                                           << QStringList{"10", "7", "3", "70", "||"};
-    QTest::newRow("2 minutes, 25 answers, 20 right") << "2" << 25 << 20 << 5 << true
-                                                     << QStringList{"25", "20", "5", "80", QStringLiteral("每分|12|题")};
-    QTest::newRow("5 minutes, 4 answers") << "5" << 4 << 3 << 1 << true
-                                          << QStringList{"4", "3", "1", "75", QStringLiteral("每分|0|题")};
-    QTest::newRow("time ran out before any answer") << "1" << 0 << 0 << 0 << true
-                                                    << QStringList{"0", "0", "0", "", QStringLiteral("每分|0|题")};
-    QTest::newRow("timed drill ended by count") << "5" << 20 << 19 << 1 << false
-                                                << QStringList{"20", "19", "1", "95", "||"};
-    QTest::newRow("1 of 8 rounds up") << "" << 8 << 1 << 7 << false << QStringList{"8", "1", "7", "13", "||"};
+    QTest::newRow("10 questions, 7 right")
+        << "" << 10 << 7 << 3 << false << QStringList {"10", "7", "3", "70", "||"};
+    QTest::newRow("2 minutes, 25 answers, 20 right")
+        << "2" << 25 << 20 << 5 << true << QStringList {"25", "20", "5", "80", QStringLiteral("每分|12|题")};
+    QTest::newRow("5 minutes, 4 answers")
+        << "5" << 4 << 3 << 1 << true << QStringList {"4", "3", "1", "75", QStringLiteral("每分|0|题")};
+    QTest::newRow("time ran out before any answer")
+        << "1" << 0 << 0 << 0 << true << QStringList {"0", "0", "0", "", QStringLiteral("每分|0|题")};
+    QTest::newRow("timed drill ended by count")
+        << "5" << 20 << 19 << 1 << false << QStringList {"20", "19", "1", "95", "||"};
+    QTest::newRow("1 of 8 rounds up")
+        << "" << 8 << 1 << 7 << false << QStringList {"8", "1", "7", "13", "||"};
 }
 
 void tst_Form5::fillReport()
@@ -168,8 +177,8 @@ void tst_Form5::fillReport()
     menuWithMinutes(minutes);
     QVERIFY(openReport());
     m_report->FillReport(done, right, wrong, byTime);
-    const QStringList shown{text("Label4"), text("Label5"), text("Label6"), text("Label9"),
-                            text("Label10") + '|' + text("Label11") + '|' + text("Label12")};
+    const QStringList shown {text("Label4"), text("Label5"), text("Label6"), text("Label9"),
+                             text("Label10") + '|' + text("Label11") + '|' + text("Label12")};
     QTEST(shown, "shown");
 }
 

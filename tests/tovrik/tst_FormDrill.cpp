@@ -1,15 +1,15 @@
+#include "core/RandomSource.h"
+#include "core/Services.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
 #include "windows/Form4.h"
 #include "windows/Form5.h"
 #include "windows/Form7.h"
-#include "core/RandomSource.h"
-#include "core/Services.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -77,8 +77,10 @@ private slots:
 private:
     FormDrill *start(Drill drill, const QString &minutes, const QString &questions);
     void useScript(const QList<double> &fractions);
-    template <class T = QWidget>
-    T *child(QWidget *w, const char *name) { return w->findChild<T *>(QLatin1String(name)); }
+    template <class T = QWidget> T *child(QWidget *w, const char *name)
+    {
+        return w->findChild<T *>(QLatin1String(name));
+    }
     QString text(QWidget *w, const char *name) { return child<QLabel>(w, name)->text(); }
     QString question(QWidget *w);
     int shownAnswer(QWidget *w);
@@ -217,10 +219,10 @@ void tst_FormDrill::layout_data()
     QTest::addColumn<Drill>("drill");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("titleName");
-    QTest::addColumn<QString>("titleText");  // empty for a banner picture
+    QTest::addColumn<QString>("titleText"); // empty for a banner picture
     QTest::addColumn<QRect>("title");
-    QTest::addColumn<QList<int>>("questionLefts");  // Label1 to Label4
-    QTest::addColumn<QList<int>>("numberWidths");   // Label1 and Label3
+    QTest::addColumn<QList<int>>("questionLefts"); // Label1 to Label4
+    QTest::addColumn<QList<int>>("numberWidths");  // Label1 and Label3
     QTest::addColumn<int>("questionTop");
     QTest::addColumn<bool>("centred");
     QTest::addColumn<QRect>("text1");
@@ -235,25 +237,28 @@ void tst_FormDrill::layout_data()
 
     QTest::newRow("Form1") << Drill::Form1 << QStringLiteral("表内乘除法口算训练    ") << "Label14_0"
                            << QStringLiteral("表内乘除法口算训练") << tw(960, 360, 4815, 615)
-                           << QList<int>{1680, 2640, 3360, 4200} << QList<int>{615, 615} << 2640 << true
+                           << QList<int> {1680, 2640, 3360, 4200} << QList<int> {615, 615} << 2640 << true
                            << tw(4800, 2520, 1095, 735) << tw(6240, 2640, 615, 615) << tw(360, 1200, 495, 270)
-                           << QPoint(1440, 1200) << 4440 << "" << QStringList{"Image2", "Image3"} << 4680 << 2760;
-    QTest::newRow("Form2") << Drill::Form2 << QStringLiteral("百以内加减法") << "Image2" << ""
-                           << tw(1560, 360, 4695, 795) << QList<int>{1560, 2280, 2760, 3480} << QList<int>{615, 735}
-                           << 2520 << true << tw(3960, 2400, 1215, 855) << tw(5400, 2520, 735, 735)
-                           << tw(600, 1320, 375, 270) << QPoint(1680, 1320) << 4560 << QStringLiteral("返回主菜单")
-                           << QStringList{"Image3", "Image4"} << 4680 << 2760;
-    QTest::newRow("Form4") << Drill::Form4 << QStringLiteral("综合训练   ") << "Label14_1" << QStringLiteral("综合训练")
-                           << tw(720, 360, 3855, 1095) << QList<int>{1440, 2400, 3120, 4080} << QList<int>{615, 615}
-                           << 2160 << false << tw(4560, 2040, 1215, 855) << tw(6000, 2160, 735, 735)
-                           << tw(480, 1560, 375, 495) << QPoint(1800, 1320) << 4440 << ""
-                           << QStringList{"Image2", "Image3"} << 4747 << 2880;
+                           << QPoint(1440, 1200) << 4440 << "" << QStringList {"Image2", "Image3"} << 4680
+                           << 2760;
+    QTest::newRow("Form2") << Drill::Form2 << QStringLiteral("百以内加减法") << "Image2"
+                           << "" << tw(1560, 360, 4695, 795) << QList<int> {1560, 2280, 2760, 3480}
+                           << QList<int> {615, 735} << 2520 << true << tw(3960, 2400, 1215, 855)
+                           << tw(5400, 2520, 735, 735) << tw(600, 1320, 375, 270) << QPoint(1680, 1320)
+                           << 4560 << QStringLiteral("返回主菜单") << QStringList {"Image3", "Image4"} << 4680
+                           << 2760;
+    QTest::newRow("Form4") << Drill::Form4 << QStringLiteral("综合训练   ") << "Label14_1"
+                           << QStringLiteral("综合训练") << tw(720, 360, 3855, 1095)
+                           << QList<int> {1440, 2400, 3120, 4080} << QList<int> {615, 615} << 2160 << false
+                           << tw(4560, 2040, 1215, 855) << tw(6000, 2160, 735, 735) << tw(480, 1560, 375, 495)
+                           << QPoint(1800, 1320) << 4440 << "" << QStringList {"Image2", "Image3"} << 4747
+                           << 2880;
     QTest::newRow("Form7") << Drill::Form7 << QStringLiteral("1000以内加减法口算练习      ") << "Label5"
                            << QStringLiteral("1000以内加减法") << tw(1920, 360, 4455, 735)
-                           << QList<int>{720, 2160, 2400, 3480} << QList<int>{1215, 1095} << 2520 << true
+                           << QList<int> {720, 2160, 2400, 3480} << QList<int> {1215, 1095} << 2520 << true
                            << tw(3960, 2400, 1215, 855) << tw(5520, 2520, 735, 735) << tw(600, 1320, 375, 270)
                            << QPoint(1680, 1320) << 4560 << QStringLiteral("返回主菜单")
-                           << QStringList{"Image3", "Image4"} << 4680 << 2760;
+                           << QStringList {"Image3", "Image4"} << 4680 << 2760;
 }
 
 void tst_FormDrill::layout()
@@ -290,8 +295,8 @@ void tst_FormDrill::layout()
     // The whole title shows, whatever face stands in for the title font.
     QVERIFY(QFontMetricsF(title->font()).horizontalAdvance(title->text()) <= title->width());
 
-    const QList<int> widths{numberWidths[0], 375, numberWidths[1], 615};
-    const QList<int> heights{495, 495, 495, 375};
+    const QList<int> widths {numberWidths[0], 375, numberWidths[1], 615};
+    const QList<int> heights {495, 495, 495, 375};
     for (int i = 0; i < 4; ++i) {
         auto *label = child<QLabel>(w, QByteArray("Label" + QByteArray::number(i + 1)).constData());
         QCOMPARE(label->geometry(), tw(questionLefts[i], questionTop, widths[i], heights[i]));
@@ -329,8 +334,10 @@ void tst_FormDrill::openingState_data()
     QTest::addColumn<QString>("minutes");
     QTest::addColumn<QString>("questions");
     QTest::addColumn<bool>("timed");
-    QTest::newRow("question form") << "" << "20" << false;
-    QTest::newRow("time form") << "1" << "" << true;
+    QTest::newRow("question form") << ""
+                                   << "20" << false;
+    QTest::newRow("time form") << "1"
+                               << "" << true;
 }
 
 void tst_FormDrill::openingState()
@@ -343,8 +350,8 @@ void tst_FormDrill::openingState()
     QVERIFY(w);
 
     QCOMPARE(question(w), "3 x 4");
-    QCOMPARE(m_random.remaining(), std::size_t(0));  // exactly one question drawn
-    QCOMPARE(counts(w), (QStringList{"0", "0", "0"}));
+    QCOMPARE(m_random.remaining(), std::size_t(0)); // exactly one question drawn
+    QCOMPARE(counts(w), (QStringList {"0", "0", "0"}));
     QCOMPARE(text(w, "Label6"), QString());
     QCOMPARE(child(w, "Label6")->isEnabled(), timed);
     auto *timer = child<QTimer>(w, "Timer1");
@@ -387,7 +394,7 @@ void tst_FormDrill::grading()
 
     answer(w, typed);
 
-    QCOMPARE(counts(w), (QStringList{"1", right ? "1" : "0", right ? "0" : "1"}));
+    QCOMPARE(counts(w), (QStringList {"1", right ? "1" : "0", right ? "0" : "1"}));
     QCOMPARE(m_beeps, right ? 0 : 1);
     auto *face = child<QLabel>(w, "Image1");
     QCOMPARE(face->pixmap().toImage(), builtInFace(right ? "face03.ico" : "face04.ico", face->width()));
@@ -400,11 +407,11 @@ void tst_FormDrill::grading()
 void tst_FormDrill::endByCount_data()
 {
     QTest::addColumn<int>("limit");
-    QTest::addColumn<int>("wrongEvery");  // every n-th answer is wrong; 0 for none
+    QTest::addColumn<int>("wrongEvery"); // every n-th answer is wrong; 0 for none
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("1 question, right") << 1 << 0 << QStringList{"1", "1", "0", "100", "||"};
-    QTest::newRow("1 question, wrong") << 1 << 1 << QStringList{"1", "0", "1", "0", "||"};
-    QTest::newRow("20 questions") << 20 << 3 << QStringList{"20", "14", "6", "70", "||"};
+    QTest::newRow("1 question, right") << 1 << 0 << QStringList {"1", "1", "0", "100", "||"};
+    QTest::newRow("1 question, wrong") << 1 << 1 << QStringList {"1", "0", "1", "0", "||"};
+    QTest::newRow("20 questions") << 20 << 3 << QStringList {"20", "14", "6", "70", "||"};
 }
 
 void tst_FormDrill::endByCount()
@@ -416,7 +423,7 @@ void tst_FormDrill::endByCount()
 
     for (int i = 1; i <= limit; ++i) {
         if (i == limit && limit > 1)
-            QCOMPARE(text(w, "Label11"), QString::number(limit - 1));  // after 19 of 20: 19
+            QCOMPARE(text(w, "Label11"), QString::number(limit - 1)); // after 19 of 20: 19
         const bool wrong = wrongEvery && i % wrongEvery == 0;
         answer(w, QString::number(shownAnswer(w) + (wrong ? 1 : 0)));
         if (i < limit)
@@ -434,7 +441,7 @@ void tst_FormDrill::endByTime()
 {
     QPointer<FormDrill> w = start(Drill::Form1, "1", "");
     QVERIFY(w);
-    child<QTimer>(w, "Timer1")->stop();  // the test gives the ticks itself
+    child<QTimer>(w, "Timer1")->stop(); // the test gives the ticks itself
 
     tick(w, 1);
     QCOMPARE(text(w, "Label6"), "59");
@@ -443,13 +450,13 @@ void tst_FormDrill::endByTime()
     answer(w, "wrong");
     tick(w, 58);
     QCOMPARE(text(w, "Label6"), "1");
-    QCOMPARE(report(), QStringList{"no report"});
+    QCOMPARE(report(), QStringList {"no report"});
 
     tick(w, 1);
     QCOMPARE(text(w, "Label6"), "0");
     QVERIFY(!w->isVisible());
     // The question left on display is not counted; the rate is per minute.
-    QCOMPARE(report(), (QStringList{"3", "2", "1", "67", QStringLiteral("每分|3|题")}));
+    QCOMPARE(report(), (QStringList {"3", "2", "1", "67", QStringLiteral("每分|3|题")}));
     QTRY_VERIFY(w.isNull());
 }
 
@@ -459,7 +466,7 @@ void tst_FormDrill::endByTimeWithoutAnswers()
     QVERIFY(w);
     child<QTimer>(w, "Timer1")->stop();
     tick(w, 60);
-    QCOMPARE(report(), (QStringList{"0", "0", "0", "", QStringLiteral("每分|0|题")}));
+    QCOMPARE(report(), (QStringList {"0", "0", "0", "", QStringLiteral("每分|0|题")}));
 }
 
 // A question limit left on the menu ends a timed drill as a drill by count.
@@ -472,7 +479,7 @@ void tst_FormDrill::bothLimitsEndAtTheFirst()
     tick(w, 3);
     for (int i = 0; i < 20; ++i)
         answer(w, QString::number(shownAnswer(w)));
-    QCOMPARE(report(), (QStringList{"20", "20", "0", "100", "||"}));
+    QCOMPARE(report(), (QStringList {"20", "20", "0", "100", "||"}));
 }
 
 void tst_FormDrill::hugeMinutesDoNotFail()
@@ -499,7 +506,7 @@ void tst_FormDrill::tabAwayAndBack()
     QTest::keyClick(w->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), child(w, "Text1"));
     QCOMPARE(question(w), "5 x 6");
-    QCOMPARE(counts(w), (QStringList{"0", "0", "0"}));
+    QCOMPARE(counts(w), (QStringList {"0", "0", "0"}));
     QCOMPARE(m_random.remaining(), std::size_t(0));
 }
 
@@ -514,8 +521,8 @@ void tst_FormDrill::clickIntoTheFocusBox()
 
     QTest::mouseClick(child(w, "Text2"), Qt::LeftButton);
 
-    QCOMPARE(counts(w), (QStringList{"1", "0", "0"}));
-    QVERIFY(child<QLabel>(w, "Image1")->pixmap().isNull());  // the face stays as it was
+    QCOMPARE(counts(w), (QStringList {"1", "0", "0"}));
+    QVERIFY(child<QLabel>(w, "Image1")->pixmap().isNull()); // the face stays as it was
     QCOMPARE(question(w), "5 x 6");
     QCOMPARE(child<QLineEdit>(w, "Text1")->text(), QString());
     QCOMPARE(QApplication::focusWidget(), child(w, "Text1"));
@@ -572,14 +579,14 @@ void tst_FormDrill::leavingReturnsToTheMenu()
     // A new drill counts from 0 again.
     FormDrill *again = start(Drill::Form2, "", "20");
     QVERIFY(again);
-    QCOMPARE(counts(again), (QStringList{"0", "0", "0"}));
+    QCOMPARE(counts(again), (QStringList {"0", "0", "0"}));
     answer(again, QString::number(shownAnswer(again)));
-    QCOMPARE(counts(again), (QStringList{"1", "1", "0"}));
+    QCOMPARE(counts(again), (QStringList {"1", "1", "0"}));
 }
 
 void tst_FormDrill::facePictures_data()
 {
-    QTest::addColumn<QByteArray>("fileContent");  // the face03.ico in the current folder; empty for none
+    QTest::addColumn<QByteArray>("fileContent"); // the face03.ico in the current folder; empty for none
     QTest::addColumn<bool>("ownPicture");
     QTest::newRow("a picture in the current folder is used") << QByteArray("red") << true;
     QTest::newRow("an unreadable picture gives the built-in face") << QByteArray("not a picture") << false;
@@ -615,7 +622,7 @@ void tst_FormDrill::facePictures()
         QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::red));
     else
         QCOMPARE(shown, builtInFace("face03.ico", face->width()));
-    QCOMPARE(counts(w), (QStringList{"1", "1", "0"}));
+    QCOMPARE(counts(w), (QStringList {"1", "1", "0"}));
 }
 
 QTEST_MAIN(tst_FormDrill)

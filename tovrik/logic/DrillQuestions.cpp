@@ -21,15 +21,13 @@ QString operatorText(QuestionKind kind)
 
 namespace {
 
-struct Pair
-{
+struct Pair {
     int a;
     int b;
 };
 
 // Draws a, then b, below n until the pair passes.
-template <class Accept>
-Pair drawPair(RandomSource &random, int n, Accept accept)
+template <class Accept> Pair drawPair(RandomSource &random, int n, Accept accept)
 {
     for (;;) {
         const int a = randBelow(random, n);
@@ -63,16 +61,15 @@ Question drawQuestionOfKind(QuestionKind kind, RandomSource &random)
         break;
     }
     case QuestionKind::Addition100: {
-        const auto [a, b] = drawPair(random, 100,
-                                     [](int a, int b) { return a + b <= 100 && a >= 10 && b >= 10; });
+        const auto [a, b]
+            = drawPair(random, 100, [](int a, int b) { return a + b <= 100 && a >= 10 && b >= 10; });
         q.first = a;
         q.second = b;
         q.answer = a + b;
         break;
     }
     case QuestionKind::Subtraction100: {
-        const auto [a, b] = drawPair(random, 100,
-                                     [](int a, int b) { return a >= b && a >= 10 && b >= 10; });
+        const auto [a, b] = drawPair(random, 100, [](int a, int b) { return a >= b && a >= 10 && b >= 10; });
         q.first = a;
         q.second = b;
         q.answer = a - b;

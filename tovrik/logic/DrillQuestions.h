@@ -9,17 +9,16 @@ enum class Drill { Form1, Form2, Form4, Form7 };
 
 // The six kinds of question the drills ask.
 enum class QuestionKind {
-    Multiplication,   // a x b, a and b from 1 to 9
-    Division,         // (a * b) ÷ b, quotient a and divisor b from 1 to 9
-    Addition100,      // a + b within 100, both with two digits
-    Subtraction100,   // a - b, both with two digits, never below 0
-    Addition1000,     // a + b within 1000
-    Subtraction1000,  // a - b within 1000, b at least 50, never below 0
+    Multiplication,  // a x b, a and b from 1 to 9
+    Division,        // (a * b) ÷ b, quotient a and divisor b from 1 to 9
+    Addition100,     // a + b within 100, both with two digits
+    Subtraction100,  // a - b, both with two digits, never below 0
+    Addition1000,    // a + b within 1000
+    Subtraction1000, // a - b within 1000, b at least 50, never below 0
 };
 
 // One question as it is shown (first number, operator, second number) with its right answer.
-struct Question
-{
+struct Question {
     QuestionKind kind = QuestionKind::Multiplication;
     int first = 0;
     QString op;

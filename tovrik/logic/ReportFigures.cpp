@@ -14,7 +14,7 @@ QString scoreText(int done, int right)
     const qint64 denominator = 2 * d;
     qint64 score = numerator / denominator;
     if (numerator % denominator != 0 && numerator < 0)
-        --score;  // floor for a negative count, which the drill never produces
+        --score; // floor for a negative count, which the drill never produces
     return digitText(score);
 }
 

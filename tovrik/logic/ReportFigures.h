@@ -3,13 +3,12 @@
 #include <QString>
 
 // The figures of a drill's report, as the texts their labels show.
-struct ReportTexts
-{
+struct ReportTexts {
     QString done;
     QString right;
     QString wrong;
-    QString score;  // empty when nothing was answered
-    QString rate;   // answers per minute; empty when no rate is wanted
+    QString score; // empty when nothing was answered
+    QString rate;  // answers per minute; empty when no rate is wanted
 };
 
 // The share of right answers in per cent, halves rounded up (1 of 8 gives 13); empty when

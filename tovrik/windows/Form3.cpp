@@ -1,17 +1,17 @@
 #include "windows/Form3.h"
 
 #include "core/Dialogs.h"
+#include "core/Services.h"
+#include "logic/TextNumbers.h"
 #include "widgets/Fonts.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/Form4.h"
 #include "windows/Form7.h"
 #include "windows/FormPictures.h"
 #include "windows/FormWidgets.h"
-#include "core/Services.h"
-#include "logic/TextNumbers.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -39,8 +39,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
 
 } // namespace
 
-Form3::Form3(QWidget *parent)
-    : QWidget(parent)
+Form3::Form3(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Tovrik     "));
@@ -64,8 +63,8 @@ Form3::Form3(QWidget *parent)
     Option1 = new QRadioButton(QStringLiteral("按时间进行训练"), Frame1);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setFont(optionFont);
-    Option1->setToolTip(QStringLiteral(
-        "给定训练时间，测试口算的速度。综合训练项目每分能做60题以上就可以参加区口算比赛了。"));
+    Option1->setToolTip(
+        QStringLiteral("给定训练时间，测试口算的速度。综合训练项目每分能做60题以上就可以参加区口算比赛了。"));
     twips::place(Option1, 360, 360, 2655, 540);
 
     Option2 = new QRadioButton(QStringLiteral("按题目量进行训练"), Frame1);
@@ -85,11 +84,14 @@ Form3::Form3(QWidget *parent)
     Label4 = makeLabel(this, "Label4", QStringLiteral("题"), unitFont);
     twips::place(Label4, 6840, 2640, 615, 495);
 
-    Command5 = makeButton(this, "Command5", QStringLiteral("1000以内加减法"), QStringLiteral("练习进行20以内加减法"));
+    Command5 = makeButton(this, "Command5", QStringLiteral("1000以内加减法"),
+                          QStringLiteral("练习进行20以内加减法"));
     twips::place(Command5, 840, 4080, 1335, 615);
-    Command1 = makeButton(this, "Command1", QStringLiteral("表内乘除法"), QStringLiteral("进行表内乘除法的练习"));
+    Command1
+        = makeButton(this, "Command1", QStringLiteral("表内乘除法"), QStringLiteral("进行表内乘除法的练习"));
     twips::place(Command1, 2280, 4080, 1335, 615);
-    Command2 = makeButton(this, "Command2", QStringLiteral("百以内加减法"), QStringLiteral("练习进行百以内加减法"));
+    Command2 = makeButton(this, "Command2", QStringLiteral("百以内加减法"),
+                          QStringLiteral("练习进行百以内加减法"));
     twips::place(Command2, 3720, 4080, 1335, 615);
     Command4 = makeButton(this, "Command4", QStringLiteral("综合训练"),
                           QStringLiteral("表内乘除法和百以内加减法口算混合训练"));
@@ -156,8 +158,8 @@ void Form3::refuse()
 
 void Form3::Option1_Click()
 {
-    const QString answer =
-        services::dialogs().input(this, QStringLiteral("欢迎，请问您想练多少时间啊？(以分钟计算,最少 1 分钟)"));
+    const QString answer = services::dialogs().input(
+        this, QStringLiteral("欢迎，请问您想练多少时间啊？(以分钟计算,最少 1 分钟)"));
     if (const std::optional<int> minutes = textToNumber(answer))
         m_minutesChosen = *minutes;
     if (m_minutesChosen < 1) {
@@ -177,8 +179,8 @@ void Form3::Option2_Click()
     Label3->hide();
     Label2->show();
     Label4->show();
-    const QString answer =
-        services::dialogs().input(this, QStringLiteral("欢迎，请问您想练习多少题啊？（最少1题） "));
+    const QString answer
+        = services::dialogs().input(this, QStringLiteral("欢迎，请问您想练习多少题啊？（最少1题） "));
     if (const std::optional<int> questions = textToNumber(answer))
         m_questionsChosen = *questions;
     if (m_questionsChosen < 1) {
@@ -188,8 +190,7 @@ void Form3::Option2_Click()
     Label2->setText(digitText(m_questionsChosen));
 }
 
-template <class W>
-void Form3::openDrill()
+template <class W> void Form3::openDrill()
 {
     if (!Option1->isChecked() && m_questionsChosen < 1) {
         refuse();

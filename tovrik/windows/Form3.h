@@ -40,8 +40,7 @@ private:
     void Form_Load();
     void clearOptions();
     void refuse();
-    template <class W>
-    void openDrill();
+    template <class W> void openDrill();
 
     QLabel *Image1 = nullptr;
     QGroupBox *Frame1 = nullptr;

@@ -1,13 +1,13 @@
 #include "windows/Form5.h"
 
+#include "logic/ReportFigures.h"
+#include "logic/TextNumbers.h"
 #include "widgets/Fonts.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 #include "windows/Form3.h"
 #include "windows/FormPictures.h"
 #include "windows/FormWidgets.h"
-#include "logic/ReportFigures.h"
-#include "logic/TextNumbers.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -27,8 +27,7 @@ QLabel *makeFace(QWidget *parent, const char *name, const QString &file)
 
 } // namespace
 
-Form5::Form5(QWidget *parent)
-    : QWidget(parent)
+Form5::Form5(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("成绩汇报 "));

@@ -1,14 +1,14 @@
 #include "windows/FormDrill.h"
 
+#include "core/Services.h"
+#include "logic/TextNumbers.h"
 #include "widgets/Fonts.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowRegistry.h"
 #include "windows/Form3.h"
 #include "windows/Form5.h"
 #include "windows/FormPictures.h"
 #include "windows/FormWidgets.h"
-#include "core/Services.h"
-#include "logic/TextNumbers.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,16 +53,14 @@ void DrillFocusBox::focusInEvent(QFocusEvent *event)
 
 namespace {
 
-struct Rect
-{
+struct Rect {
     int left, top, width, height;
 };
 
 // Where the four drill windows differ.
-struct DrillLayout
-{
+struct DrillLayout {
     QString caption;
-    const char *titleName;  // a label, or the banner picture when titleText is empty
+    const char *titleName; // a label, or the banner picture when titleText is empty
     QString titleText;
     Rect title;
     QString titleFont;
@@ -87,34 +85,114 @@ struct DrillLayout
 
 const DrillLayout &layoutOf(Drill drill)
 {
-    static const DrillLayout form1{
-        QStringLiteral("表内乘除法口算训练    "), "Label14_0", QStringLiteral("表内乘除法口算训练"),
-        {960, 360, 4815, 615}, QStringLiteral("楷体_GB2312"), 24, true, QColor(255, 255, 0),
-        QString(), "Image2", "Image3",
-        1680, 2640, 3360, 4200, 615, 615, 2640, true,
-        {4800, 2520, 1095, 735}, {6240, 2640, 615, 615}, {360, 1200, 495, 270},
-        1440, 1200, 4440, 4680, 2760};
-    static const DrillLayout form2{
-        QStringLiteral("百以内加减法"), "Image2", QString(),
-        {1560, 360, 4695, 795}, QString(), 0, false, QColor(),
-        QStringLiteral("返回主菜单"), "Image3", "Image4",
-        1560, 2280, 2760, 3480, 615, 735, 2520, true,
-        {3960, 2400, 1215, 855}, {5400, 2520, 735, 735}, {600, 1320, 375, 270},
-        1680, 1320, 4560, 4680, 2760};
-    static const DrillLayout form4{
-        QStringLiteral("综合训练   "), "Label14_1", QStringLiteral("综合训练"),
-        {720, 360, 3855, 1095}, QStringLiteral("隶书"), 42, false, QColor(0, 0, 0),
-        QString(), "Image2", "Image3",
-        1440, 2400, 3120, 4080, 615, 615, 2160, false,
-        {4560, 2040, 1215, 855}, {6000, 2160, 735, 735}, {480, 1560, 375, 495},
-        1800, 1320, 4440, 4747, 2880};
-    static const DrillLayout form7{
-        QStringLiteral("1000以内加减法口算练习      "), "Label5", QStringLiteral("1000以内加减法"),
-        {1920, 360, 4455, 735}, QStringLiteral("华文隶书"), 36, false, QColor(0, 0, 0),
-        QStringLiteral("返回主菜单"), "Image3", "Image4",
-        720, 2160, 2400, 3480, 1215, 1095, 2520, true,
-        {3960, 2400, 1215, 855}, {5520, 2520, 735, 735}, {600, 1320, 375, 270},
-        1680, 1320, 4560, 4680, 2760};
+    static const DrillLayout form1 {QStringLiteral("表内乘除法口算训练    "),
+                                    "Label14_0",
+                                    QStringLiteral("表内乘除法口算训练"),
+                                    {960, 360, 4815, 615},
+                                    QStringLiteral("楷体_GB2312"),
+                                    24,
+                                    true,
+                                    QColor(255, 255, 0),
+                                    QString(),
+                                    "Image2",
+                                    "Image3",
+                                    1680,
+                                    2640,
+                                    3360,
+                                    4200,
+                                    615,
+                                    615,
+                                    2640,
+                                    true,
+                                    {4800, 2520, 1095, 735},
+                                    {6240, 2640, 615, 615},
+                                    {360, 1200, 495, 270},
+                                    1440,
+                                    1200,
+                                    4440,
+                                    4680,
+                                    2760};
+    static const DrillLayout form2 {QStringLiteral("百以内加减法"),
+                                    "Image2",
+                                    QString(),
+                                    {1560, 360, 4695, 795},
+                                    QString(),
+                                    0,
+                                    false,
+                                    QColor(),
+                                    QStringLiteral("返回主菜单"),
+                                    "Image3",
+                                    "Image4",
+                                    1560,
+                                    2280,
+                                    2760,
+                                    3480,
+                                    615,
+                                    735,
+                                    2520,
+                                    true,
+                                    {3960, 2400, 1215, 855},
+                                    {5400, 2520, 735, 735},
+                                    {600, 1320, 375, 270},
+                                    1680,
+                                    1320,
+                                    4560,
+                                    4680,
+                                    2760};
+    static const DrillLayout form4 {QStringLiteral("综合训练   "),
+                                    "Label14_1",
+                                    QStringLiteral("综合训练"),
+                                    {720, 360, 3855, 1095},
+                                    QStringLiteral("隶书"),
+                                    42,
+                                    false,
+                                    QColor(0, 0, 0),
+                                    QString(),
+                                    "Image2",
+                                    "Image3",
+                                    1440,
+                                    2400,
+                                    3120,
+                                    4080,
+                                    615,
+                                    615,
+                                    2160,
+                                    false,
+                                    {4560, 2040, 1215, 855},
+                                    {6000, 2160, 735, 735},
+                                    {480, 1560, 375, 495},
+                                    1800,
+                                    1320,
+                                    4440,
+                                    4747,
+                                    2880};
+    static const DrillLayout form7 {QStringLiteral("1000以内加减法口算练习      "),
+                                    "Label5",
+                                    QStringLiteral("1000以内加减法"),
+                                    {1920, 360, 4455, 735},
+                                    QStringLiteral("华文隶书"),
+                                    36,
+                                    false,
+                                    QColor(0, 0, 0),
+                                    QStringLiteral("返回主菜单"),
+                                    "Image3",
+                                    "Image4",
+                                    720,
+                                    2160,
+                                    2400,
+                                    3480,
+                                    1215,
+                                    1095,
+                                    2520,
+                                    true,
+                                    {3960, 2400, 1215, 855},
+                                    {5520, 2520, 735, 735},
+                                    {600, 1320, 375, 270},
+                                    1680,
+                                    1320,
+                                    4560,
+                                    4680,
+                                    2760};
     switch (drill) {
     case Drill::Form1:
         return form1;
@@ -145,9 +223,7 @@ int menuNumber(QString (Form3::*text)() const)
 
 } // namespace
 
-FormDrill::FormDrill(Drill drill, QWidget *parent)
-    : QWidget(parent)
-    , m_drill(drill)
+FormDrill::FormDrill(Drill drill, QWidget *parent) : QWidget(parent), m_drill(drill)
 {
     const DrillLayout &lay = layoutOf(drill);
     setWindowTitle(lay.caption);
@@ -158,11 +234,12 @@ FormDrill::FormDrill(Drill drill, QWidget *parent)
     if (lay.titleText.isEmpty()) {
         QLabel *banner = makePicture(this, lay.titleName);
         place(banner, lay.title);
-        banner->setPixmap(formPictures::banner(banner->size(), QStringLiteral("百以内加减法口算训练"), QString()));
+        banner->setPixmap(
+            formPictures::banner(banner->size(), QStringLiteral("百以内加减法口算训练"), QString()));
     } else {
-        QLabel *title = makeLabel(this, lay.titleName, lay.titleText,
-                                  fonts::make(lay.titleFont, lay.titlePoints, lay.titleBoldItalic,
-                                              lay.titleBoldItalic));
+        QLabel *title = makeLabel(
+            this, lay.titleName, lay.titleText,
+            fonts::make(lay.titleFont, lay.titlePoints, lay.titleBoldItalic, lay.titleBoldItalic));
         QPalette titlePalette = title->palette();
         titlePalette.setColor(QPalette::WindowText, lay.titleColour);
         title->setPalette(titlePalette);
@@ -172,10 +249,11 @@ FormDrill::FormDrill(Drill drill, QWidget *parent)
 
     Text2 = new DrillFocusBox(this);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setFocusPolicy(Qt::ClickFocus);  // not in the Tab order
+    Text2->setFocusPolicy(Qt::ClickFocus); // not in the Tab order
     place(Text2, lay.text2);
 
-    Label6 = makeLabel(this, "Label6", QString(), fonts::make(QStringLiteral("Arial"), 15.75), Qt::AlignHCenter);
+    Label6
+        = makeLabel(this, "Label6", QString(), fonts::make(QStringLiteral("Arial"), 15.75), Qt::AlignHCenter);
     twips::place(Label6, lay.label6Left, lay.label6Top, 1215, 375);
 
     const QFont questionFont = fonts::make(QStringLiteral("Arial"), 24);

@@ -89,8 +89,8 @@ private:
     Drill m_drill;
     DrillRun m_run;
     int m_rightAnswer = 0;
-    int m_presentations = 0;  // questions presented so far
-    int m_countSteps = 0;     // answers counted so far, however they ended
+    int m_presentations = 0; // questions presented so far
+    int m_countSteps = 0;    // answers counted so far, however they ended
     bool m_shownOnce = false;
-    bool m_ended = false;     // the drill is over or left; nothing more may count
+    bool m_ended = false; // the drill is over or left; nothing more may count
 };

@@ -52,10 +52,7 @@ void fitToWidth(QLabel *label)
 
 } // namespace formWidgets
 
-FormButton::FormButton(const QString &text, QWidget *parent)
-    : QPushButton(text, parent)
-{
-}
+FormButton::FormButton(const QString &text, QWidget *parent) : QPushButton(text, parent) { }
 
 void FormButton::paintEvent(QPaintEvent *)
 {

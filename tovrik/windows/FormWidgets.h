@@ -11,7 +11,7 @@ class QWidget;
 namespace formWidgets {
 
 // The background of every window and its labels.
-inline constexpr QColor Cyan{0, 255, 255};
+inline constexpr QColor Cyan {0, 255, 255};
 
 // A fixed-size window: title, system menu, minimise and close, nothing to maximise.
 void fixedSizeFrame(QWidget *window);
