@@ -3,6 +3,7 @@
 #include "core/Services.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtDialogs.h"
+#include "widgets/QtTranslations.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/FrmCal.h"
 
@@ -12,6 +13,7 @@
 QWidget *startQuenby()
 {
     QApplication::setApplicationName(QStringLiteral("Quenby"));
+    translations::installQtChinese();
     fonts::installSubstitutes();
     static QtDialogs realDialogs;
     services::setRealDialogs(&realDialogs);

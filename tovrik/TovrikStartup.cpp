@@ -3,6 +3,7 @@
 #include "core/Services.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtDialogs.h"
+#include "widgets/QtTranslations.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/Form3.h"
 #include "windows/FormPictures.h"
@@ -12,6 +13,7 @@
 QWidget *startTovrik()
 {
     QApplication::setApplicationName(QStringLiteral("Tovrik"));
+    translations::installQtChinese();
     fonts::installSubstitutes();
     static QtDialogs realDialogs;
     services::setRealDialogs(&realDialogs);

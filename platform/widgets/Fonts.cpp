@@ -11,13 +11,13 @@ void installSubstitutes()
     const QStringList sans = {QStringLiteral("Noto Sans CJK SC")};
     const QStringList kai = {QStringLiteral("AR PL UKai CN")};
 
-    QFont::insertSubstitutions(QStringLiteral("宋体"), ming);
-    for (const char *name : {"黑体", "华文细黑", "幼圆"})
-        QFont::insertSubstitutions(QString::fromUtf8(name), sans);
-    for (const char *name : {"楷体_GB2312", "隶书", "华文隶书"})
-        QFont::insertSubstitutions(QString::fromUtf8(name), kai);
-    QFont::insertSubstitutions(QStringLiteral("仿宋_GB2312"), {QStringLiteral("AR PL UMing CN")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(kSong, ming);
+    for (const QString &face : {kHei, kXihei, kYouyuan})
+        QFont::insertSubstitutions(face, sans);
+    for (const QString &face : {kKai, kLishu, kHuawenLishu})
+        QFont::insertSubstitutions(face, kai);
+    QFont::insertSubstitutions(kFangsong, {QStringLiteral("AR PL UMing CN")});
+    QFont::insertSubstitutions(kArial, {QStringLiteral("Liberation Sans")});
 
     // Without an explicit fallback the face chosen for Chinese text depends on the locale.
     QFont base = QApplication::font();

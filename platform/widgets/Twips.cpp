@@ -37,16 +37,4 @@ void moveTo(QWidget *window, int left, int top)
     window->move(toPixels(left), toPixels(top));
 }
 
-void centreOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect avail = screen->availableGeometry();
-    QRect frame = window->frameGeometry();
-    if (!window->isVisible())
-        frame = QRect(QPoint(0, 0), window->size());
-    window->move(avail.center() - QPoint(frame.width() / 2, frame.height() / 2));
-}
-
 } // namespace twips

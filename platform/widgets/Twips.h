@@ -22,7 +22,4 @@ void setClientSize(QWidget *window, int width, int height);
 // Moves a top-level window so that its frame's top-left corner stands at the given screen position.
 void moveTo(QWidget *window, int left, int top);
 
-// Centres a top-level window on its screen.
-void centreOnScreen(QWidget *window);
-
 } // namespace twips

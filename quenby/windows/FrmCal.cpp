@@ -3,6 +3,7 @@
 #include "engine/EvaluateCommand.h"
 #include "logic/CaretEditing.h"
 #include "widgets/Fonts.h"
+#include "widgets/FormKit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/frmAbout.h"
@@ -198,7 +199,7 @@ FrmCal::FrmCal(QWidget *parent) : QMainWindow(parent)
     // The client area has a fixed size, so the window has too; the menu bar comes on top of it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    twips::centreOnScreen(this);
+    form::centreOnScreen(this);
 
     Form_Load();
 }

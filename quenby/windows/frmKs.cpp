@@ -5,6 +5,7 @@
 #include "core/Services.h"
 #include "logic/Practice.h"
 #include "widgets/Fonts.h"
+#include "widgets/FormKit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/FrmCal.h"
@@ -159,7 +160,7 @@ frmKs::frmKs(QWidget *parent) : QWidget(parent)
     connect(cmdBack, &QPushButton::clicked, this, &frmKs::cmdBack_Click);
     txtZ->installEventFilter(this);
 
-    twips::centreOnScreen(this);
+    form::centreOnScreen(this);
     Form_Load();
 }
 

@@ -2,6 +2,7 @@
 
 #include "logic/ScoreStatistics.h"
 #include "widgets/Fonts.h"
+#include "widgets/FormKit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/FrmCal.h"
@@ -122,7 +123,7 @@ frmTj::frmTj(QWidget *parent) : QWidget(parent)
     connect(cmdBack, &QPushButton::clicked, this, &frmTj::cmdBack_Click);
 
     txtInput->setFocus();
-    twips::centreOnScreen(this);
+    form::centreOnScreen(this);
 }
 
 QLabel *frmTj::resultLabel(const char *name, const QString &text, int left, int boxTop, int width)

@@ -1,0 +1,163 @@
+#include "widgets/FormKit.h"
+
+#include "widgets/Twips.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTimer>
+#include <QWindow>
+
+namespace form {
+
+namespace {
+
+// The smallest size a shrunk font may reach, and the step it shrinks by.
+constexpr double kSmallestPoints = 8;
+constexpr double kShrinkStep = 0.75;
+
+// How long to wait for a window manager's frame, and how often to look.
+constexpr int kFrameWaitMs = 5000;
+constexpr int kFrameLookMs = 10;
+
+// The frame of the last window a window manager framed: the best guess for the next one.
+QMargins g_lastFrame;
+
+QMargins frameOf(const QWidget *window)
+{
+    const QWindow *handle = window->windowHandle();
+    if (handle && window->isVisible()) {
+        const QMargins margins = handle->frameMargins();
+        if (!margins.isNull())
+            return margins;
+    }
+    return {};
+}
+
+void moveToCentre(QWidget *window, const QMargins &frame)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize framed = window->size().grownBy(frame);
+    // A top-level window's position is its frame's top-left corner.
+    window->move(available.left() + (available.width() - framed.width()) / 2,
+                 available.top() + (available.height() - framed.height()) / 2);
+}
+
+// Looks for the frame until the window manager has given the window one, then centres again.
+void centreOnceFramed(QWidget *window)
+{
+    auto *timer = new QTimer(window);
+    timer->setInterval(kFrameLookMs);
+    const int tries = kFrameWaitMs / kFrameLookMs;
+    QObject::connect(timer, &QTimer::timeout, window, [window, timer, left = tries]() mutable {
+        const QMargins frame = frameOf(window);
+        if (frame.isNull() && --left > 0)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (!frame.isNull()) {
+            g_lastFrame = frame;
+            moveToCentre(window, frame);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+void setFixedFrame(QWidget *window)
+{
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
+void setupFixedWindow(QWidget *window, const QString &objectName, const QString &caption, int clientWidth,
+                      int clientHeight)
+{
+    window->setObjectName(objectName);
+    window->setWindowTitle(caption);
+    setFixedFrame(window);
+    twips::setClientSize(window, clientWidth, clientHeight);
+}
+
+void place(QWidget *control, const char *objectName, Rect at)
+{
+    control->setObjectName(QLatin1String(objectName));
+    twips::place(control, at.left, at.top, at.width, at.height);
+}
+
+void place(QWidget *control, const char *objectName, Rect at, const QFont &font)
+{
+    place(control, objectName, at);
+    control->setFont(font);
+}
+
+QLabel *addLabel(QWidget *parent, const char *objectName, const QString &text, Rect at, const QFont &font,
+                 Qt::Alignment horizontal)
+{
+    auto *label = add<QLabel>(parent, objectName, text, at, font);
+    label->setAlignment(Qt::AlignTop | horizontal);
+    return label;
+}
+
+void shrinkFontToFit(QWidget *control, const QString &text)
+{
+    QFont font = control->font();
+    while (font.pointSizeF() > kSmallestPoints
+           && QFontMetricsF(font).horizontalAdvance(text) > control->width())
+        font.setPointSizeF(font.pointSizeF() - kShrinkStep);
+    control->setFont(font);
+}
+
+void chainTabOrder(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QMargins frame = frameOf(window);
+    if (!frame.isNull()) {
+        g_lastFrame = frame;
+        moveToCentre(window, frame);
+        return;
+    }
+    moveToCentre(window, g_lastFrame);
+    // Platforms without window frames (offscreen) never report one; nothing to correct there.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        centreOnceFramed(window);
+}
+
+WrappingButton::WrappingButton(QWidget *parent) : QPushButton(parent) { }
+
+void WrappingButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    area.adjust(1, 0, -1, 0);
+    if (isDown() || isChecked())
+        area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    p.drawItemText(area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+}
+
+} // namespace form

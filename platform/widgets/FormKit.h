@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QFont>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+
+class QLabel;
+
+// The small kit both programs build their fixed-size windows with: every window is a table of
+// controls, each at a rectangle in twips with a face from fonts::.
+namespace form {
+
+// A rectangle in twips (1/1440 inch) inside the client area.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Sets up a top-level window of fixed size: object name, caption, a frame with a title, the system
+// menu, minimise and close but nothing to maximise, and the client area's size in twips.
+void setupFixedWindow(QWidget *window, const QString &objectName, const QString &caption, int clientWidth,
+                      int clientHeight);
+
+// The frame flags of a fixed-size window, for windows whose size is set otherwise.
+void setFixedFrame(QWidget *window);
+
+// Gives a control its object name, its place in twips and, when given, its font.
+void place(QWidget *control, const char *objectName, Rect at);
+void place(QWidget *control, const char *objectName, Rect at, const QFont &font);
+
+// Creates a control of type W in parent, named and placed; W's constructor takes the parent.
+template <class W> W *add(QWidget *parent, const char *objectName, Rect at)
+{
+    auto *control = new W(parent);
+    place(control, objectName, at);
+    return control;
+}
+
+template <class W> W *add(QWidget *parent, const char *objectName, Rect at, const QFont &font)
+{
+    auto *control = new W(parent);
+    place(control, objectName, at, font);
+    return control;
+}
+
+// The same with a caption, for buttons, labels and check boxes.
+template <class W>
+W *add(QWidget *parent, const char *objectName, const QString &caption, Rect at, const QFont &font)
+{
+    auto *control = add<W>(parent, objectName, at, font);
+    control->setText(caption);
+    return control;
+}
+
+// A label whose text stands at its top, as the window layouts place their texts.
+QLabel *addLabel(QWidget *parent, const char *objectName, const QString &text, Rect at, const QFont &font,
+                 Qt::Alignment horizontal = Qt::AlignLeft);
+
+// Shrinks a control's font, keeping its face, until text fits the control's width; a stand-in for a
+// title face can be wider than the face the layout had in mind.
+void shrinkFontToFit(QWidget *control, const QString &text);
+
+// Sets the keyboard order: each control follows the one before it.
+void chainTabOrder(std::initializer_list<QWidget *> controls);
+
+// Centres a top-level window, frame included, on its screen. Until the window manager has framed
+// the window the frame is estimated from the windows framed before; once the frame is known the
+// window is centred again.
+void centreOnScreen(QWidget *window);
+
+// A push button whose caption wraps onto further lines when the button is too narrow for it, as the
+// long Chinese captions need.
+class WrappingButton : public QPushButton
+{
+public:
+    explicit WrappingButton(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace form
