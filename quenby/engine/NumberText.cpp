@@ -117,13 +117,6 @@ void write(double value, TextBuffer &out)
 
 } // namespace
 
-std::string FormatResultAscii(double value)
-{
-    TextBuffer text;
-    write(value, text);
-    return std::string(text.data(), text.size());
-}
-
 std::u16string FormatResult(double value)
 {
     TextBuffer text;

@@ -368,14 +368,14 @@ void tst_Engine::tokens()
     QVERIFY(!CheckExpression(list));
     Evaluator ev;
     QVERIFY(ev.PrepareTokens(list));
-    QCOMPARE(q(ev.Tokens()), QString("3+(0-2)*l(4)#"));
+    QCOMPARE(q(ev.tokens()), QString("3+(0-2)*l(4)#"));
     QVERIFY(ev.ToPostfix());
-    QCOMPARE(q(ev.Tokens()), QString("3 0 2 -4 l*+#"));
+    QCOMPARE(q(ev.tokens()), QString("3 0 2 -4 l*+#"));
 
     NormaliseExpression(u"12.5+3", list);
     QVERIFY(ev.PrepareTokens(list));
     QVERIFY(ev.ToPostfix());
-    QCOMPARE(q(ev.Tokens()), QString("12.5 3 +#"));
+    QCOMPARE(q(ev.tokens()), QString("12.5 3 +#"));
     const EvalOutcome out = ev.EvalPostfix();
     QCOMPARE(out.status, EvalStatus::Ok);
     QCOMPARE(out.value, 15.5);
