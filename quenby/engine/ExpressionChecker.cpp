@@ -114,21 +114,19 @@ std::u16string_view functionTail(char16_t head)
     }
 }
 
-// The successor rule at judged position i (i < n, so the successor exists).
-bool successorPasses(const CharList &list, int i, std::uint32_t cls)
+// The successor rule at a judged position i < n whose character is a function head or another
+// letter of a name: a head must be followed by the rest of its name and its bracket, the other
+// letters fail only at position 0.
+bool letterPasses(const CharList &list, int i, std::uint32_t cls)
 {
-    if (cls & kHead) {
-        const std::u16string_view tail = functionTail(list.chars[i]);
-        for (std::size_t k = 0; k < tail.size(); ++k) {
-            if (list.at(i + 1 + static_cast<int>(k)) != tail[k])
-                return false;
-        }
-        return true;
-    }
-    // "i" "n" "o" "a" "x" "p": only the first position is judged against them.
-    if (cls & kNameLetter)
+    if (!(cls & kHead))
         return i != 0;
-    return ((cls >> kSuccessorShift) & classOf(list.chars[i + 1])) != 0;
+    const std::u16string_view tail = functionTail(list.chars[i]);
+    for (std::size_t k = 0; k < tail.size(); ++k) {
+        if (list.at(i + 1 + static_cast<int>(k)) != tail[k])
+            return false;
+    }
+    return true;
 }
 
 // The first two checks in one pass: a character outside the allowed ones anywhere in the list
@@ -154,7 +152,7 @@ std::optional<std::u16string_view> checkCharactersAndBrackets(const CharList &li
 // the expression); i < n.
 bool innerZeroFault(const CharList &list, int i)
 {
-    if (i == 0 || list.chars[i] != u'0')
+    if (i == 0)
         return false;
     return !(classOf(list.chars[i - 1]) & (kDigit | kPoint)) && IsDigitChar(list.chars[i + 1]);
 }
@@ -172,26 +170,27 @@ std::optional<std::u16string_view> scanPositions(const CharList &list)
     int points = 0;
     int i = 0;
     while (i < n) {
-        const std::uint32_t cls = classOf(list.chars[i]);
-        if (!leadingZero && innerZeroFault(list, i))
+        const char16_t c = list.chars[i];
+        const std::uint32_t cls = classOf(c);
+        if (c == u'0' && !leadingZero && innerZeroFault(list, i))
             return msg::kInnerZero;
 
         // Every character but a digit and the point is a symbol: it ends the count of points.
-        if (cls & kPoint) {
-            if (++points > 1)
-                return msg::kDecimalPoint;
-        } else if (!(cls & kDigit)) {
-            points = 0;
+        points = (cls & kPoint) ? points + 1 : (cls & kDigit) ? points : 0;
+        if (points > 1)
+            return msg::kDecimalPoint;
+
+        if (cls & (kHead | kNameLetter)) {
+            if (!letterPasses(list, i, cls))
+                return msg::kWriting;
+            // After a function head the next judged position follows its opening bracket.
+            i += (cls & kHead) ? static_cast<int>(functionTail(c).size()) + 1 : 1;
+            continue;
         }
-
-        if (!successorPasses(list, i, cls))
+        // The successor exists: i < n.
+        if (!((cls >> kSuccessorShift) & classOf(list.chars[i + 1])))
             return msg::kWriting;
-
-        // After a function head the next judged position follows its opening bracket.
-        if (cls & kHead)
-            i += list.chars[i] == u'l' ? 3 : 4;
-        else
-            ++i;
+        ++i;
     }
     return std::nullopt;
 }

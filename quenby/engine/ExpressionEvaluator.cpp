@@ -1,7 +1,9 @@
 #include "ExpressionEvaluator.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <iterator>
 
 namespace engine {
@@ -22,6 +24,20 @@ double powerOfTen(int m)
     if (m < static_cast<int>(std::size(kPowersOfTen)))
         return kPowersOfTen[m];
     return std::pow(10.0, m);
+}
+
+// The letters of a function name after its head, which the token list leaves out (the name's
+// opening bracket stays a token of its own).
+constexpr std::array<std::uint8_t, 128> kNameLettersAfter = [] {
+    std::array<std::uint8_t, 128> table{};
+    table[u'e'] = table[u's'] = table[u'c'] = table[u't'] = 2;
+    table[u'l'] = 1;
+    return table;
+}();
+
+int nameLettersAfter(char16_t c)
+{
+    return c < kNameLettersAfter.size() ? kNameLettersAfter[c] : 0;
 }
 
 bool isNumberToken(char16_t t)
@@ -75,23 +91,12 @@ bool Evaluator::PrepareTokens(const CharList &list)
             return false;
         const char16_t c = list.chars[i];
         m_tokens[j++] = c;
-        switch (c) {
-        case u'(': // "(-" reads as "(0-"
-            if (list.at(i + 1) == u'-') {
-                if (j >= kMaxTokens)
-                    return false;
-                m_tokens[j++] = u'0';
-            }
-            break;
-        case u'e': case u's': case u'c': case u't': // the rest of the name, not its bracket
-            i += 2;
-            break;
-        case u'l':
-            i += 1;
-            break;
-        default:
-            break;
+        if (c == u'(' && list.at(i + 1) == u'-') { // "(-" reads as "(0-"
+            if (j >= kMaxTokens)
+                return false;
+            m_tokens[j++] = u'0';
         }
+        i += nameLettersAfter(c);
     }
     m_tokens[j] = kEnd;
     return true;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace engine {
@@ -105,6 +106,15 @@ void write(double value, TextBuffer &out)
     const double magnitude = std::fabs(value);
     if (magnitude == 0.0) {
         out.append('0');
+        return;
+    }
+
+    // A whole number below 1E15 has at most 15 digits: it is its own rounding.
+    if (magnitude < 1E15 && magnitude == std::floor(magnitude)) {
+        char digits[16];
+        const auto written = std::to_chars(digits, digits + sizeof digits,
+                                           static_cast<std::uint64_t>(magnitude));
+        out.append(digits, static_cast<int>(written.ptr - digits));
         return;
     }
 
