@@ -1,9 +1,7 @@
 #include "ExpressionEvaluator.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdint>
 #include <iterator>
 
 namespace engine {
@@ -24,20 +22,6 @@ double powerOfTen(int m)
     if (m < static_cast<int>(std::size(kPowersOfTen)))
         return kPowersOfTen[m];
     return std::pow(10.0, m);
-}
-
-// The letters of a function name after its head, which the token list leaves out (the name's
-// opening bracket stays a token of its own).
-constexpr std::array<std::uint8_t, 128> kNameLettersAfter = [] {
-    std::array<std::uint8_t, 128> table{};
-    table[u'e'] = table[u's'] = table[u'c'] = table[u't'] = 2;
-    table[u'l'] = 1;
-    return table;
-}();
-
-int nameLettersAfter(char16_t c)
-{
-    return c < kNameLettersAfter.size() ? kNameLettersAfter[c] : 0;
 }
 
 bool isNumberToken(char16_t t)
@@ -96,7 +80,10 @@ bool Evaluator::PrepareTokens(const CharList &list)
                 return false;
             m_tokens[j++] = u'0';
         }
-        i += nameLettersAfter(c);
+        // The rest of a function name goes; its opening bracket stays a token of its own. (A
+        // branch, not a table: the next index then does not wait for the character.)
+        if (IsFunctionHead(c))
+            i += c == u'l' ? 1 : 2;
     }
     m_tokens[j] = kEnd;
     return true;
