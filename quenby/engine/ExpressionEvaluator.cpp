@@ -71,15 +71,15 @@ bool Evaluator::PrepareTokens(const CharList &list)
 {
     int j = 0;
     for (int i = 0; i <= list.n; ++i) {
-        if (j >= kMaxTokens)
-            return false;
         const char16_t c = list.chars[i];
-        m_tokens[j++] = c;
-        if (c == u'(' && list.at(i + 1) == u'-') { // "(-" reads as "(0-"
-            if (j >= kMaxTokens)
-                return false;
-            m_tokens[j++] = u'0';
+        const bool negation = c == u'(' && list.at(i + 1) == u'-'; // "(-" reads as "(0-"
+        if (j + (negation ? 2 : 1) > kMaxTokens) {
+            m_tokens[kMaxTokens] = kEnd; // what did not fit is cut off, the list still ends
+            return false;
         }
+        m_tokens[j++] = c;
+        if (negation)
+            m_tokens[j++] = u'0';
         // The rest of a function name goes; its opening bracket stays a token of its own. (A
         // branch, not a table: the next index then does not wait for the character.)
         if (IsFunctionHead(c))
