@@ -324,7 +324,8 @@ void tst_Engine::numberText()
 }
 
 // The C library follows the user's locale once a window has started; the number text must not.
-// Pashto's decimal separator is two bytes in UTF-8, German's is a comma.
+// Pashto's decimal separator is two bytes in UTF-8, German's is a comma; Simplified Chinese is the
+// users' own locale.
 void tst_Engine::numberTextIgnoresLocale_data()
 {
     QTest::addColumn<QByteArray>("locale");
