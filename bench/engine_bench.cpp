@@ -56,7 +56,7 @@ struct Case {
     std::string theirs;  // the same expression in muparser's syntax
 };
 
-std::string LongSum()
+std::string longSum()
 {
     std::string s = "1.5*2.25";
     while (s.size() < 150)
@@ -64,12 +64,12 @@ std::string LongSum()
     return s;
 }
 
-std::u16string Widen(const std::string &s)
+std::u16string widen(const std::string &s)
 {
     return std::u16string(s.begin(), s.end());
 }
 
-const std::vector<Case> &Cases()
+const std::vector<Case> &benchmarkCases()
 {
     static const std::vector<Case> cases = [] {
         std::vector<Case> c = {
@@ -100,18 +100,18 @@ const std::vector<Case> &Cases()
             {u"sin(1)^2+cos(1)^2", "sin(1)^2+cos(1)^2"},
             {u"ln(exp(2))*tan(0.5)", "ln(exp(2))*tan(0.5)"},
         };
-        const std::string sum = LongSum();
-        c.push_back({Widen(sum), sum});
+        const std::string sum = longSum();
+        c.push_back({widen(sum), sum});
         std::string nested = "(((((((1+2)*3-4)/5+6)*7-8)/9+10)*11-12)/13+14)";
         std::string longNested = nested;
         while (longNested.size() < 150)
             longNested += "*" + nested;
-        c.push_back({Widen(longNested), longNested});
+        c.push_back({widen(longNested), longNested});
         std::string functions = "sin(0.5)+cos(0.25)*exp(0.125)-ln(2.5)";
         std::string longFunctions = functions;
         while (longFunctions.size() < 150)
             longFunctions += "+" + functions;
-        c.push_back({Widen(longFunctions), longFunctions});
+        c.push_back({widen(longFunctions), longFunctions});
         return c;
     }();
     return cases;
@@ -119,7 +119,7 @@ const std::vector<Case> &Cases()
 
 void BM_Engine(benchmark::State &state)
 {
-    const auto &cases = Cases();
+    const auto &cases = benchmarkCases();
     std::size_t returnedLongStrings = 0;
     for (const Case &c : cases) {
         const engine::Evaluation e = engine::EvaluateExpression(c.ours);
@@ -140,7 +140,7 @@ void BM_Engine(benchmark::State &state)
 
 void BM_MuParser(benchmark::State &state)
 {
-    const auto &cases = Cases();
+    const auto &cases = benchmarkCases();
     mu::Parser parser;
     for (auto _ : state) {
         for (const Case &c : cases) {
@@ -185,10 +185,10 @@ public:
     std::map<std::string, double> times;
 };
 
-void CheckSameValues()
+void checkSameValues()
 {
     mu::Parser parser;
-    for (const Case &c : Cases()) {
+    for (const Case &c : benchmarkCases()) {
         double theirs = 0;
         try {
             parser.SetExpr(c.theirs);
@@ -210,7 +210,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    CheckSameValues();
+    checkSameValues();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

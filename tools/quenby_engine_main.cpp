@@ -36,7 +36,7 @@ const char *const kHelp
       "a line feed and a tab; every other character is itself (UTF-8).\n";
 
 // Undoes the escapes of an input line. An unknown escape keeps its backslash.
-std::string Unescape(std::string_view line)
+std::string unescape(std::string_view line)
 {
     std::string out;
     out.reserve(line.size());
@@ -70,7 +70,7 @@ std::string Unescape(std::string_view line)
     return out;
 }
 
-std::string Escape(std::string_view text)
+std::string escape(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
@@ -96,92 +96,33 @@ std::string Escape(std::string_view text)
     return out;
 }
 
-// UTF-8 to UTF-16; a malformed sequence becomes U+FFFD.
-std::u16string FromUtf8(std::string_view s)
+// An input line as text; malformed UTF-8 becomes U+FFFD.
+QString fromLine(std::string_view line)
 {
-    std::u16string out;
-    out.reserve(s.size());
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b0 = static_cast<unsigned char>(s[i]);
-        char32_t cp = 0xFFFD;
-        std::size_t len = 1;
-        auto cont = [&](std::size_t k) {
-            return i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
-        };
-        if (b0 < 0x80) {
-            cp = b0;
-        } else if ((b0 & 0xE0) == 0xC0 && cont(1)) {
-            cp = ((b0 & 0x1F) << 6) | (s[i + 1] & 0x3F);
-            len = 2;
-            if (cp < 0x80)
-                cp = 0xFFFD;
-        } else if ((b0 & 0xF0) == 0xE0 && cont(1) && cont(2)) {
-            cp = ((b0 & 0x0F) << 12) | ((s[i + 1] & 0x3F) << 6) | (s[i + 2] & 0x3F);
-            len = 3;
-            if (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))
-                cp = 0xFFFD;
-        } else if ((b0 & 0xF8) == 0xF0 && cont(1) && cont(2) && cont(3)) {
-            cp = ((b0 & 0x07) << 18) | ((s[i + 1] & 0x3F) << 12) | ((s[i + 2] & 0x3F) << 6)
-                | (s[i + 3] & 0x3F);
-            len = 4;
-            if (cp < 0x10000 || cp > 0x10FFFF)
-                cp = 0xFFFD;
-        }
-        i += len;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-        }
-    }
-    return out;
+    const std::string text = unescape(line);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-std::string ToUtf8(std::u16string_view s)
+// Text as an output field: UTF-8 with the escapes.
+std::string toField(QStringView text)
 {
-    std::string out;
-    out.reserve(s.size() * 3);
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        char32_t cp = s[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
-            ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = 0xFFFD;
-        }
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
-    }
-    return out;
+    const QByteArray utf8 = text.toUtf8();
+    return escape(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
-std::string EvaluateLine(std::string_view line)
+std::string evaluateLine(std::string_view line)
 {
-    const engine::Evaluation e = engine::EvaluateExpression(FromUtf8(Unescape(line)));
-    std::string out = e.hasNormalised ? Escape(ToUtf8(e.normalised)) : std::string("<none>");
+    const QString raw = fromLine(line);
+    const std::u16string_view rawView(reinterpret_cast<const char16_t *>(raw.utf16()),
+                                      static_cast<std::size_t>(raw.size()));
+    const engine::Evaluation e = engine::EvaluateExpression(rawView);
+    std::string out = e.hasNormalised ? toField(e.normalised) : std::string("<none>");
     out += '\t';
-    out += Escape(ToUtf8(e.display));
+    out += toField(e.display);
     return out;
 }
 
-std::string StatsLine(std::string_view line);
+std::string statsLine(std::string_view line);
 
 } // namespace
 
@@ -205,7 +146,7 @@ int main(int argc, char *argv[])
     std::ios::sync_with_stdio(false);
     std::string line;
     while (std::getline(std::cin, line)) {
-        const std::string out = stats ? StatsLine(line) : EvaluateLine(line);
+        const std::string out = stats ? statsLine(line) : evaluateLine(line);
         std::fwrite(out.data(), 1, out.size(), stdout);
         std::fputc('\n', stdout);
         std::fflush(stdout);
@@ -216,18 +157,17 @@ int main(int argc, char *argv[])
 namespace {
 
 // One list of marks in, the fourteen result texts out (see the help text).
-std::string StatsLine(std::string_view line)
+std::string statsLine(std::string_view line)
 {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     if (line.empty())
         return "<none>";
 
-    const std::u16string text = FromUtf8(Unescape(line));
-    const QStringList marks = QString::fromStdU16String(text).split(QLatin1Char('|'));
+    const QStringList marks = fromLine(line).split(QLatin1Char('|'));
     for (const QString &mark : marks) {
         if (!IsAcceptableMark(mark))
-            return "<refused>\t" + Escape(ToUtf8(mark.toStdU16String()));
+            return "<refused>\t" + toField(mark);
     }
 
     const QStringList results = ComputeStatistics(marks);
@@ -235,7 +175,7 @@ std::string StatsLine(std::string_view line)
     for (qsizetype i = 0; i < results.size(); ++i) {
         if (i > 0)
             out += '\t';
-        out += Escape(ToUtf8(results[i].toStdU16String()));
+        out += toField(results[i]);
     }
     return out;
 }

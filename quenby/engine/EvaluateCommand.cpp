@@ -5,7 +5,7 @@
 
 namespace engine {
 
-std::u16string DisplayText(const EvalOutcome &outcome)
+std::u16string displayText(const EvalOutcome &outcome)
 {
     switch (outcome.status) {
     case EvalStatus::Ok:
@@ -47,10 +47,10 @@ Evaluation EvaluateExpression(std::u16string_view raw)
     }
 
     Evaluator evaluator;
-    const EvalOutcome outcome = evaluator.Evaluate(list);
+    const EvalOutcome outcome = evaluator.evaluate(list);
     result.evaluated = true;
     result.status = outcome.status;
-    result.display = DisplayText(outcome);
+    result.display = displayText(outcome);
     return result;
 }
 

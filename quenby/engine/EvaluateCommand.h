@@ -16,7 +16,7 @@ struct Evaluation {
 };
 
 // The display text of an evaluator outcome (the value text for Ok).
-std::u16string DisplayText(const EvalOutcome &outcome);
+std::u16string displayText(const EvalOutcome &outcome);
 
 // The window-free evaluate command: raw text in, normalised text and display text out.
 Evaluation EvaluateExpression(std::u16string_view raw);

@@ -11,10 +11,36 @@ struct EvalOutcome {
     double value = 0.0; // meaningful for Ok only
 };
 
-int OpPriority(char16_t token);
+// The conversion's priority of a token: 1 for "+" "-", 2 for "*" "/", 3 for "^" "√", 4 for the
+// function letters, 0 for anything else (brackets included).
+constexpr int OpPriority(char16_t token)
+{
+    switch (token) {
+    case u'+':
+    case u'-':
+        return 1;
+    case u'*':
+    case u'/':
+        return 2;
+    case u'^':
+    case u'√':
+        return 3;
+    case u'e':
+    case u'l':
+    case u's':
+    case u'c':
+    case u't':
+        return 4;
+    default:
+        return 0;
+    }
+}
 
 // True when the token on top of the operator stack goes out before the incoming one.
-bool PopsBefore(char16_t top, char16_t incoming);
+constexpr bool PopsBefore(char16_t top, char16_t incoming)
+{
+    return OpPriority(top) >= OpPriority(incoming);
+}
 
 // One evaluation of a checked character list: the token list, the work list of the postfix
 // conversion, the operator stack and the operand stack, all of fixed capacity and owned by this
@@ -30,6 +56,10 @@ public:
     static constexpr int kMaxPostfix = 200;
     static constexpr int kStackCapacity = kMaxTokens + 2;
 
+    // The lists and stacks are filled before they are read, so only the token list needs a
+    // starting content: an empty list, its end marker alone.
+    Evaluator() { m_tokens[0] = u'#'; }
+
     // Fills the token list in infix order: "(-" gains a "0", function names shrink to their
     // head letter, "#" ends the list. False when the tokens do not fit.
     bool PrepareTokens(const CharList &list);
@@ -42,33 +72,45 @@ public:
     EvalOutcome EvalPostfix();
 
     // The three steps in order; any failure to prepare or convert is Malformed.
-    EvalOutcome Evaluate(const CharList &list);
+    EvalOutcome evaluate(const CharList &list);
 
     // The token list as it stands (for tests): tokens up to and including "#".
-    std::u16string Tokens() const;
+    std::u16string tokens() const;
 
 private:
     // Operator stack: the first push goes to slot 1; slot 0 reads as the empty token.
-    void ClearOpStack()
+    void clearOpStack()
     {
         m_opTop = 0;
         m_opStack[0] = 0;
     }
-    bool PushOp(char16_t t);
-    char16_t PopOp();
-    char16_t PeekOp() const { return m_opStack[m_opTop]; }
+    bool pushOp(char16_t t);
+    char16_t popOp();
+    char16_t peekOp() const { return m_opStack[m_opTop]; }
 
     // Operand stack: the first value goes to slot 1; m_numTop == 0 means empty.
-    void ResetNumStack() { m_numTop = 0; }
-    bool PushNum(double v);
-    double PopNum() { return m_numStack[m_numTop--]; }
+    void resetNumStack() { m_numTop = 0; }
+    bool pushNum(double v);
+    double popNum() { return m_numStack[m_numTop--]; }
 
-    char16_t TokenAt(int i) const { return (i >= 0 && i < kMaxTokens + 1) ? m_tokens[i] : u'#'; }
+    char16_t tokenAt(int i) const { return (i >= 0 && i < kMaxTokens + 1) ? m_tokens[i] : u'#'; }
 
-    char16_t m_tokens[kMaxTokens + 1] = {};
-    char16_t m_postfix[kMaxPostfix] = {};
-    char16_t m_opStack[kStackCapacity + 1] = {};
-    double m_numStack[kStackCapacity + 1] = {};
+    // Steps of the conversion.
+    bool output(char16_t t);
+    bool popToOpenBracket(bool atEnd);
+    bool pushOperator(char16_t t);
+
+    // Steps of the evaluation.
+    double readNumber(int &i) const;
+    EvalOutcome applyOperator(char16_t t, double last);
+    EvalOutcome applyBinary(char16_t t, double x);
+    EvalOutcome applyRoot(double x);
+
+    char16_t m_tokens[kMaxTokens + 1];
+    char16_t m_postfix[kMaxPostfix];
+    char16_t m_opStack[kStackCapacity + 1];
+    double m_numStack[kStackCapacity + 1];
+    int m_postfixSize = 0;
     int m_opTop = 0;
     int m_numTop = 0;
 };

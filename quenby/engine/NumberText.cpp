@@ -1,37 +1,39 @@
 #include "engine/NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
 namespace engine {
 
 namespace {
 
+constexpr int kSignificant = 15;
+
 // A fixed buffer for the number text, so that writing it allocates nothing.
 class TextBuffer
 {
 public:
-    void operator+=(char c)
+    void append(char c)
     {
         if (m_size < sizeof m_text)
             m_text[m_size++] = c;
     }
-    void operator+=(const char *s)
+    void append(const char *s)
     {
         while (*s)
-            *this += *s++;
+            append(*s++);
     }
-    void append(const char *s, std::size_t n)
+    void append(const char *s, int n)
     {
-        for (std::size_t i = 0; i < n; ++i)
-            *this += s[i];
+        for (int i = 0; i < n; ++i)
+            append(s[i]);
     }
-    void append(std::size_t n, char c)
+    void appendRepeated(int n, char c)
     {
-        for (std::size_t i = 0; i < n; ++i)
-            *this += c;
+        for (int i = 0; i < n; ++i)
+            append(c);
     }
     const char *data() const { return m_text; }
     std::size_t size() const { return m_size; }
@@ -41,78 +43,110 @@ private:
     std::size_t m_size = 0;
 };
 
-void Write(double value, TextBuffer &out)
+// A positive finite magnitude rounded to 15 significant digits: d.dddddddddddddd × 10^exponent.
+struct Rounded {
+    char digits[kSignificant];
+    int last = 0;     // index of the last digit that is not a trailing zero
+    int exponent = 0; // decimal exponent after the rounding
+};
+
+// std::to_chars never consults the C locale, so the text is the same under every locale.
+Rounded roundToSignificant(double magnitude)
+{
+    // "d.dddddddddddddde±XXX": at most 1 + 1 + 14 + 2 + 3 characters.
+    char text[32];
+    const auto written
+        = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, kSignificant - 1);
+    Rounded r;
+    r.digits[0] = text[0];
+    for (int i = 1; i < kSignificant; ++i)
+        r.digits[i] = text[i + 1];
+
+    const char *exponentSign = text + kSignificant + 2; // after the mantissa and the "e"
+    int exponent = 0;
+    std::from_chars(exponentSign + 1, written.ptr, exponent);
+    r.exponent = *exponentSign == '-' ? -exponent : exponent;
+
+    r.last = kSignificant - 1;
+    while (r.last > 0 && r.digits[r.last] == '0')
+        --r.last;
+    return r;
+}
+
+// Mantissa, "E", the sign of the exponent and at least two exponent digits.
+void writeExponentForm(const Rounded &r, TextBuffer &out)
+{
+    out.append(r.digits[0]);
+    if (r.last > 0) {
+        out.append('.');
+        out.append(r.digits + 1, r.last);
+    }
+    out.append('E');
+    out.append(r.exponent < 0 ? '-' : '+');
+    const int exponent = std::abs(r.exponent);
+    if (exponent < 10)
+        out.append('0');
+    char digits[8];
+    const auto written = std::to_chars(digits, digits + sizeof digits, exponent);
+    out.append(digits, static_cast<int>(written.ptr - digits));
+}
+
+// Plain decimal form for exponents from -4 to 14: no grouping, a "0" before the point below 1.
+void writeFixedForm(const Rounded &r, TextBuffer &out)
+{
+    if (r.exponent < 0) {
+        out.append("0.");
+        out.appendRepeated(-r.exponent - 1, '0');
+        out.append(r.digits, r.last + 1);
+        return;
+    }
+    out.append(r.digits, r.exponent + 1);
+    if (r.last > r.exponent) {
+        out.append('.');
+        out.append(r.digits + r.exponent + 1, r.last - r.exponent);
+    }
+}
+
+void write(double value, TextBuffer &out)
 {
     if (std::isnan(value)) {
-        out += " NaN";
+        out.append(" NaN");
         return;
     }
     if (std::isinf(value)) {
-        out += value < 0 ? "-Inf" : " Inf";
+        out.append(value < 0 ? "-Inf" : " Inf");
         return;
     }
 
-    out += value < 0 ? '-' : ' ';
+    out.append(value < 0 ? '-' : ' ');
     const double magnitude = std::fabs(value);
     if (magnitude == 0.0) {
-        out += '0';
+        out.append('0');
         return;
     }
 
-    // %.14e gives the 15 significant digits, correctly rounded, and the exponent after rounding.
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", magnitude);
-    char digits[16];
-    digits[0] = buf[0];
-    std::memcpy(digits + 1, buf + 2, 14);
-    digits[15] = '\0';
-    const int exponent = std::atoi(buf + 17);
-
-    int last = 14; // last significant digit after trailing zeros are dropped
-    while (last > 0 && digits[last] == '0')
-        --last;
-
-    if (exponent >= 15 || exponent < -4) {
-        out += digits[0];
-        if (last > 0) {
-            out += '.';
-            out.append(digits + 1, static_cast<std::size_t>(last));
-        }
-        out += 'E';
-        out += exponent < 0 ? '-' : '+';
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "%02d", std::abs(exponent));
-        out += exp;
+    // A whole number below 1E15 has at most 15 digits: it is its own rounding.
+    if (magnitude < 1E15 && magnitude == std::floor(magnitude)) {
+        char digits[16];
+        const auto written
+            = std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(magnitude));
+        out.append(digits, static_cast<int>(written.ptr - digits));
         return;
     }
 
-    if (exponent < 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out.append(digits, static_cast<std::size_t>(last + 1));
-        return;
-    }
-
-    out.append(digits, static_cast<std::size_t>(exponent + 1));
-    if (last > exponent) {
-        out += '.';
-        out.append(digits + exponent + 1, static_cast<std::size_t>(last - exponent));
-    }
+    const Rounded r = roundToSignificant(magnitude);
+    if (r.exponent >= kSignificant || r.exponent < -4)
+        writeExponentForm(r, out);
+    else
+        writeFixedForm(r, out);
 }
 
 } // namespace
 
-std::string FormatResultAscii(double value)
-{
-    TextBuffer text;
-    Write(value, text);
-    return std::string(text.data(), text.size());
-}
-
 std::u16string FormatResult(double value)
 {
     TextBuffer text;
-    Write(value, text);
+    write(value, text);
     return std::u16string(text.data(), text.data() + text.size());
 }
 

@@ -11,7 +11,4 @@ namespace engine {
 // Whole numbers come out as a blank and their digits: 7 is " 7".
 std::u16string FormatResult(double value);
 
-// The same text as UTF-8 (ASCII only).
-std::string FormatResultAscii(double value);
-
 } // namespace engine

@@ -6,8 +6,11 @@
 
 #include <QtTest>
 
+#include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <string>
 
 using namespace engine;
 
@@ -34,6 +37,23 @@ const QString kLn = q(msg::kLnDomain);
 const QString kBad = q(msg::kMalformed);
 const QString kOver = q(msg::kOverflow);
 
+// Switches the whole C library to another locale for one scope and back again, as Qt does with the
+// user's locale when a program starts.
+class LocaleScope
+{
+public:
+    explicit LocaleScope(const char *name) : m_saved(std::setlocale(LC_ALL, nullptr))
+    {
+        m_active = std::setlocale(LC_ALL, name) != nullptr;
+    }
+    ~LocaleScope() { std::setlocale(LC_ALL, m_saved.c_str()); }
+    bool active() const { return m_active; }
+
+private:
+    std::string m_saved;
+    bool m_active = false;
+};
+
 } // namespace
 
 class tst_Engine : public QObject
@@ -52,6 +72,8 @@ private slots:
     void emptyText();
     void numberText_data();
     void numberText();
+    void numberTextIgnoresLocale_data();
+    void numberTextIgnoresLocale();
     void tokens();
     void capacities_data();
     void capacities();
@@ -322,6 +344,61 @@ void tst_Engine::numberText()
     QCOMPARE(q(FormatResult(value)), text);
 }
 
+// The C library follows the user's locale once a window has started; the number text must not.
+// Pashto's decimal separator is two bytes in UTF-8, German's is a comma; Simplified Chinese is the
+// users' own locale.
+void tst_Engine::numberTextIgnoresLocale_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::newRow("Pashto") << QByteArray("ps_AF.UTF-8");
+    QTest::newRow("German") << QByteArray("de_DE.UTF-8");
+    QTest::newRow("Simplified Chinese") << QByteArray("zh_CN.UTF-8");
+}
+
+void tst_Engine::numberTextIgnoresLocale()
+{
+    QFETCH(QByteArray, locale);
+    const LocaleScope scope(locale.constData());
+    if (!scope.active())
+        QFAIL(qPrintable("locale " + locale + " is not installed: run scripts/setup"));
+    if (locale != "zh_CN.UTF-8")
+        QVERIFY2(std::strcmp(std::localeconv()->decimal_point, ".") != 0,
+                 "the locale should have a decimal separator other than \".\"");
+
+    const struct {
+        double value;
+        const char *text;
+    } numbers[] = {
+        {11.0 / 7.0, " 1.57142857142857"},
+        {0.5, " 0.5"},
+        {-0.25, "-0.25"},
+        {0.00001, " 1E-05"},
+        {1.5e-7, " 1.5E-07"},
+        {1e15, " 1E+15"},
+        {1152921504606846976.0, " 1.15292150460685E+18"},
+        {-1234.5, "-1234.5"},
+        {123456789012345.0, " 123456789012345"},
+        {0.0, " 0"},
+    };
+    for (const auto &n : numbers)
+        QCOMPARE(q(FormatResult(n.value)), QString::fromLatin1(n.text));
+
+    const struct {
+        const char16_t *raw;
+        const char *display;
+    } expressions[] = {
+        {u"11/7", " 1.57142857142857"},
+        {u"1/2", " 0.5"},
+        {u"1/100000", " 1E-05"},
+        {u"10^15", " 1E+15"},
+        {u"4.1/(-3)*(2-sin(0.25))", "-2.39521458901882"},
+        {u"(0-1)/4", "-0.25"},
+        {u"12.5+3", " 15.5"},
+    };
+    for (const auto &e : expressions)
+        QCOMPARE(q(run(q(e.raw)).display), QString::fromLatin1(e.display));
+}
+
 void tst_Engine::tokens()
 {
     CharList list;
@@ -329,14 +406,14 @@ void tst_Engine::tokens()
     QVERIFY(!CheckExpression(list));
     Evaluator ev;
     QVERIFY(ev.PrepareTokens(list));
-    QCOMPARE(q(ev.Tokens()), QString("3+(0-2)*l(4)#"));
+    QCOMPARE(q(ev.tokens()), QString("3+(0-2)*l(4)#"));
     QVERIFY(ev.ToPostfix());
-    QCOMPARE(q(ev.Tokens()), QString("3 0 2 -4 l*+#"));
+    QCOMPARE(q(ev.tokens()), QString("3 0 2 -4 l*+#"));
 
     NormaliseExpression(u"12.5+3", list);
     QVERIFY(ev.PrepareTokens(list));
     QVERIFY(ev.ToPostfix());
-    QCOMPARE(q(ev.Tokens()), QString("12.5 3 +#"));
+    QCOMPARE(q(ev.tokens()), QString("12.5 3 +#"));
     const EvalOutcome out = ev.EvalPostfix();
     QCOMPARE(out.status, EvalStatus::Ok);
     QCOMPARE(out.value, 15.5);
