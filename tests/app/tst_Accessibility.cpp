@@ -1,0 +1,109 @@
+// What a screen reader finds in the windows of both programs: every control a person can reach by
+// the keyboard or click has a name, and the texts that carry the outcome can be read.
+
+#include "QuenbyStartup.h"
+#include "TovrikStartup.h"
+#include "widgets/WindowRegistry.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/Form4.h"
+#include "windows/Form5.h"
+#include "windows/Form7.h"
+#include "windows/FrmCal.h"
+#include "windows/frmAbout.h"
+#include "windows/frmHelp.h"
+#include "windows/frmKs.h"
+#include "windows/frmSave.h"
+#include "windows/frmTj.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+bool reachable(QAccessibleInterface *node)
+{
+    const QAccessible::State state = node->state();
+    if (state.invisible || state.disabled)
+        return false;
+    QAccessibleActionInterface *actions = node->actionInterface();
+    const bool clickable
+        = actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+    return state.focusable || clickable;
+}
+
+QString describe(const QAccessibleInterface *node)
+{
+    const QObject *object = node->object();
+    return QStringLiteral("%1 (%2)").arg(object ? object->objectName() : QStringLiteral("?"),
+                                         object ? QString::fromLatin1(object->metaObject()->className())
+                                                : QStringLiteral("?"));
+}
+
+// Every reachable control below node without a name.
+void collectNameless(QAccessibleInterface *node, QStringList &nameless, int depth = 0)
+{
+    if (!node || depth > 40)
+        return;
+    if (depth > 0 && reachable(node) && node->text(QAccessible::Name).trimmed().isEmpty())
+        nameless << describe(node);
+    for (int i = 0; i < node->childCount(); ++i)
+        collectNameless(node->child(i), nameless, depth + 1);
+}
+
+} // namespace
+
+using Opener = std::function<QWidget *()>;
+Q_DECLARE_METATYPE(Opener)
+
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        startQuenby();
+        WindowRegistry::instance().destroyAll();
+    }
+    void cleanup() { WindowRegistry::instance().destroyAll(); }
+    void everyReachableControlHasAName_data();
+    void everyReachableControlHasAName();
+};
+
+void tst_Accessibility::everyReachableControlHasAName_data()
+{
+    QTest::addColumn<Opener>("open");
+    auto &registry = WindowRegistry::instance();
+    QTest::newRow("FrmCal") << Opener([&] { return registry.show<FrmCal>(); });
+    QTest::newRow("frmTj") << Opener([&] { return registry.show<frmTj>(); });
+    QTest::newRow("frmKs") << Opener([&] { return registry.show<frmKs>(); });
+    QTest::newRow("frmSave") << Opener([&] { return registry.show<frmSave>(); });
+    QTest::newRow("frmHelp") << Opener([&] { return registry.show<frmHelp>(); });
+    QTest::newRow("frmAbout") << Opener([&] { return registry.show<frmAbout>(); });
+    QTest::newRow("Form3") << Opener([&] { return registry.show<Form3>(); });
+    QTest::newRow("Form1") << Opener([&] { return registry.show<Form1>(); });
+    QTest::newRow("Form2") << Opener([&] { return registry.show<Form2>(); });
+    QTest::newRow("Form4") << Opener([&] { return registry.show<Form4>(); });
+    QTest::newRow("Form7") << Opener([&] { return registry.show<Form7>(); });
+    QTest::newRow("Form5") << Opener([&] { return registry.show<Form5>(); });
+}
+
+void tst_Accessibility::everyReachableControlHasAName()
+{
+    QFETCH(Opener, open);
+    QWidget *window = open();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window);
+    QVERIFY(root);
+    QStringList nameless;
+    collectNameless(root, nameless);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_Accessibility.moc"
