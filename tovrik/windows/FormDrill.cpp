@@ -431,6 +431,8 @@ void FormDrill::showFace(bool right)
         return;
     Image1->setPixmap(face);
     Image1->setAccessibleName(right ? QStringLiteral("答对了") : QStringLiteral("答错了"));
+    QAccessibleEvent nameChanged(Image1, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
 }
 
 void FormDrill::Text2_GotFocus()
