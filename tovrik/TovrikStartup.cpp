@@ -17,7 +17,7 @@ QWidget *startTovrik()
     fonts::installSubstitutes();
     static QtDialogs realDialogs;
     services::setRealDialogs(&realDialogs);
-    QApplication::setWindowIcon(formPictures::face(formPictures::SmileFile));
+    QApplication::setWindowIcon(formPictures::face(formPictures::kSmileFile));
     // The menu stays loaded, hidden or shown, for the whole run; the program ends when the menu's
     // "退出" or its close box says so, not when the last visible window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -160,4 +160,34 @@ void WrappingButton::paintEvent(QPaintEvent *)
     p.drawItemText(area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
 }
 
+void fillBackground(QWidget *window, const QColor &colour, bool textBoxes)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, colour);
+    if (textBoxes)
+        palette.setColor(QPalette::Base, colour);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+QLabel *addPicture(QWidget *parent, const char *objectName, Rect at)
+{
+    auto *picture = add<QLabel>(parent, objectName, at);
+    picture->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    return picture;
+}
+
+void describe(QWidget *control, const QString &name, const QString &description)
+{
+    control->setAccessibleName(name);
+    if (!description.isEmpty())
+        control->setAccessibleDescription(description);
+}
+
+void setTip(QWidget *control, const QString &tip)
+{
+    control->setToolTip(tip);
+    control->setAccessibleDescription(tip);
+}
+
 } // namespace form

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPushButton>
 #include <QString>
@@ -83,5 +84,20 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+// The cyan (red 0, green 255, blue 255) that several window layouts give as their background.
+inline constexpr QColor kCyan {0, 255, 255};
+
+// Fills a window's background, and its labels', with a colour; with textBoxes, its text boxes too.
+void fillBackground(QWidget *window, const QColor &colour, bool textBoxes);
+
+// An empty picture widget, named and placed, its picture at the top left.
+QLabel *addPicture(QWidget *parent, const char *objectName, Rect at);
+
+// Gives a control the name and, when there is one, the description a screen reader speaks.
+void describe(QWidget *control, const QString &name, const QString &description = QString());
+
+// Gives a control its tooltip and the same text as the description a screen reader speaks.
+void setTip(QWidget *control, const QString &tip);
 
 } // namespace form

@@ -7,10 +7,16 @@
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 // Helpers that the window tests share.
 namespace windowtest {
@@ -73,6 +79,33 @@ enum class Leave { ByButton, ByCloseBox };
 inline void clickCloseBox(QWidget *window)
 {
     window->close();
+}
+
+// Leaves a window the given way: a click on its button, or its frame's close box.
+inline void leave(QWidget *window, QAbstractButton *button, Leave how)
+{
+    if (how == Leave::ByButton)
+        button->click();
+    else
+        clickCloseBox(window);
+}
+
+// Runs the application's event loop, does the action inside it, and tells whether that ended the
+// loop as ending the program does (exit code 0, aboutToQuit emitted) within the time given.
+[[nodiscard]] inline bool endsTheEventLoop(const std::function<void()> &action, int timeoutMs = 5000)
+{
+    QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+    bool timedOut = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    guard.start(timeoutMs);
+    QTimer::singleShot(0, action);
+    const int code = QCoreApplication::exec();
+    return !timedOut && code == 0 && quitting.count() == 1;
 }
 
 } // namespace windowtest

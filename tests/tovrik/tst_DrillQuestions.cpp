@@ -8,7 +8,11 @@
 #include <set>
 #include <vector>
 
-Q_DECLARE_METATYPE(Drill)
+using drill::Kind;
+using drill::Question;
+using drill::QuestionKind;
+
+Q_DECLARE_METATYPE(Kind)
 Q_DECLARE_METATYPE(QuestionKind)
 
 namespace {
@@ -19,43 +23,12 @@ double pick(int k, int n)
     return (k + 0.5) / n;
 }
 
-constexpr double Heads = 0.25; // a coin of 0
-constexpr double Tails = 0.75; // a coin of 1
+constexpr double kHeads = 0.25; // a coin of 0
+constexpr double kTails = 0.75; // a coin of 1
 
 struct Range {
     int lo, hi;
 };
-
-// Every pair a kind accepts, enumerated straight from its condition.
-std::vector<std::pair<int, int>> acceptedPairs(QuestionKind kind)
-{
-    std::vector<std::pair<int, int>> pairs;
-    auto add = [&](int n, auto accept) {
-        for (int a = 0; a < n; ++a)
-            for (int b = 0; b < n; ++b)
-                if (accept(a, b))
-                    pairs.emplace_back(a, b);
-    };
-    switch (kind) {
-    case QuestionKind::Multiplication:
-    case QuestionKind::Division:
-        add(10, [](int a, int b) { return a && b; });
-        break;
-    case QuestionKind::Addition100:
-        add(100, [](int a, int b) { return a + b <= 100 && a >= 10 && b >= 10; });
-        break;
-    case QuestionKind::Subtraction100:
-        add(100, [](int a, int b) { return a >= b && a >= 10 && b >= 10; });
-        break;
-    case QuestionKind::Addition1000:
-        add(1000, [](int a, int b) { return a + b <= 1000; });
-        break;
-    case QuestionKind::Subtraction1000:
-        add(1000, [](int a, int b) { return a >= b && b >= 50; });
-        break;
-    }
-    return pairs;
-}
 
 // Checks one question against everything its kind promises; an empty string when it holds.
 QString fault(const Question &q)
@@ -111,11 +84,12 @@ private slots:
     void passingPairsAreEquallyLikely_data();
     void passingPairsAreEquallyLikely();
     void tableQuestionsAllOccur();
+    void clockSeededSourceServes();
 };
 
 void tst_DrillQuestions::scriptedDraws_data()
 {
-    QTest::addColumn<Drill>("drill");
+    QTest::addColumn<Kind>("drill");
     QTest::addColumn<QList<double>>("fractions");
     QTest::addColumn<int>("first");
     QTest::addColumn<QString>("op");
@@ -123,84 +97,95 @@ void tst_DrillQuestions::scriptedDraws_data()
     QTest::addColumn<int>("answer");
 
     QTest::newRow("Form1 multiplication")
-        << Drill::Form1 << QList<double> {Heads, pick(3, 10), pick(4, 10)} << 3 << "x" << 4 << 12;
+        << Kind::TimesTable << QList<double> {kHeads, pick(3, 10), pick(4, 10)} << 3 << "x" << 4 << 12;
     QTest::newRow("Form1 largest product")
-        << Drill::Form1 << QList<double> {Heads, 0.9999999, 0.9999999} << 9 << "x" << 9 << 81;
+        << Kind::TimesTable << QList<double> {kHeads, 0.9999999, 0.9999999} << 9 << "x" << 9 << 81;
     QTest::newRow("Form1 redraws a zero first number")
-        << Drill::Form1 << QList<double> {Heads, pick(0, 10), pick(5, 10), pick(2, 10), pick(7, 10)} << 2
+        << Kind::TimesTable << QList<double> {kHeads, pick(0, 10), pick(5, 10), pick(2, 10), pick(7, 10)} << 2
         << "x" << 7 << 14;
     QTest::newRow("Form1 redraws a zero second number")
-        << Drill::Form1 << QList<double> {Heads, pick(6, 10), 0.0, pick(1, 10), pick(1, 10)} << 1 << "x" << 1
-        << 1;
+        << Kind::TimesTable << QList<double> {kHeads, pick(6, 10), 0.0, pick(1, 10), pick(1, 10)} << 1 << "x"
+        << 1 << 1;
     QTest::newRow("Form1 division shows the product")
-        << Drill::Form1 << QList<double> {Tails, pick(6, 10), pick(7, 10)} << 42 << QStringLiteral("÷") << 7
-        << 6;
-    QTest::newRow("Form1 largest division") << Drill::Form1 << QList<double> {Tails, pick(9, 10), pick(9, 10)}
-                                            << 81 << QStringLiteral("÷") << 9 << 9;
+        << Kind::TimesTable << QList<double> {kTails, pick(6, 10), pick(7, 10)} << 42 << QStringLiteral("÷")
+        << 7 << 6;
+    QTest::newRow("Form1 largest division")
+        << Kind::TimesTable << QList<double> {kTails, pick(9, 10), pick(9, 10)} << 81 << QStringLiteral("÷")
+        << 9 << 9;
     QTest::newRow("Form1 division redraws a zero divisor")
-        << Drill::Form1 << QList<double> {Tails, pick(3, 10), pick(0, 10), pick(3, 10), pick(2, 10)} << 6
+        << Kind::TimesTable << QList<double> {kTails, pick(3, 10), pick(0, 10), pick(3, 10), pick(2, 10)} << 6
         << QStringLiteral("÷") << 2 << 3;
 
-    QTest::newRow("Form2 10+90") << Drill::Form2 << QList<double> {Heads, pick(10, 100), pick(90, 100)} << 10
-                                 << "+" << 90 << 100;
+    QTest::newRow("Form2 10+90") << Kind::AddSubWithin100
+                                 << QList<double> {kHeads, pick(10, 100), pick(90, 100)} << 10 << "+" << 90
+                                 << 100;
     QTest::newRow("Form2 redraws 95+5 and then 50+50")
-        << Drill::Form2 << QList<double> {Heads, pick(95, 100), pick(5, 100), pick(50, 100), pick(50, 100)}
-        << 50 << "+" << 50 << 100;
+        << Kind::AddSubWithin100
+        << QList<double> {kHeads, pick(95, 100), pick(5, 100), pick(50, 100), pick(50, 100)} << 50 << "+"
+        << 50 << 100;
     QTest::newRow("Form2 redraws a sum over 100")
-        << Drill::Form2 << QList<double> {Heads, pick(60, 100), pick(41, 100), pick(60, 100), pick(40, 100)}
-        << 60 << "+" << 40 << 100;
+        << Kind::AddSubWithin100
+        << QList<double> {kHeads, pick(60, 100), pick(41, 100), pick(60, 100), pick(40, 100)} << 60 << "+"
+        << 40 << 100;
     QTest::newRow("Form2 redraws a one-digit addend")
-        << Drill::Form2 << QList<double> {Heads, pick(9, 100), pick(20, 100), pick(10, 100), pick(10, 100)}
-        << 10 << "+" << 10 << 20;
-    QTest::newRow("Form2 99-10") << Drill::Form2 << QList<double> {Tails, pick(99, 100), pick(10, 100)} << 99
-                                 << "-" << 10 << 89;
+        << Kind::AddSubWithin100
+        << QList<double> {kHeads, pick(9, 100), pick(20, 100), pick(10, 100), pick(10, 100)} << 10 << "+"
+        << 10 << 20;
+    QTest::newRow("Form2 99-10") << Kind::AddSubWithin100
+                                 << QList<double> {kTails, pick(99, 100), pick(10, 100)} << 99 << "-" << 10
+                                 << 89;
     QTest::newRow("Form2 redraws a negative difference, then 10-10")
-        << Drill::Form2 << QList<double> {Tails, pick(10, 100), pick(11, 100), pick(10, 100), pick(10, 100)}
-        << 10 << "-" << 10 << 0;
+        << Kind::AddSubWithin100
+        << QList<double> {kTails, pick(10, 100), pick(11, 100), pick(10, 100), pick(10, 100)} << 10 << "-"
+        << 10 << 0;
     QTest::newRow("Form2 redraws a one-digit subtrahend")
-        << Drill::Form2 << QList<double> {Tails, pick(50, 100), pick(9, 100), pick(50, 100), pick(49, 100)}
-        << 50 << "-" << 49 << 1;
+        << Kind::AddSubWithin100
+        << QList<double> {kTails, pick(50, 100), pick(9, 100), pick(50, 100), pick(49, 100)} << 50 << "-"
+        << 49 << 1;
 
-    QTest::newRow("Form7 0+0") << Drill::Form7 << QList<double> {Heads, 0.0, 0.0} << 0 << "+" << 0 << 0;
-    QTest::newRow("Form7 999+1") << Drill::Form7 << QList<double> {Heads, pick(999, 1000), pick(1, 1000)}
-                                 << 999 << "+" << 1 << 1000;
+    QTest::newRow("Form7 0+0") << Kind::AddSubWithin1000 << QList<double> {kHeads, 0.0, 0.0} << 0 << "+" << 0
+                               << 0;
+    QTest::newRow("Form7 999+1") << Kind::AddSubWithin1000
+                                 << QList<double> {kHeads, pick(999, 1000), pick(1, 1000)} << 999 << "+" << 1
+                                 << 1000;
     QTest::newRow("Form7 redraws a sum over 1000")
-        << Drill::Form7
-        << QList<double> {Heads, pick(999, 1000), pick(2, 1000), pick(500, 1000), pick(500, 1000)} << 500
+        << Kind::AddSubWithin1000
+        << QList<double> {kHeads, pick(999, 1000), pick(2, 1000), pick(500, 1000), pick(500, 1000)} << 500
         << "+" << 500 << 1000;
-    QTest::newRow("Form7 50-50") << Drill::Form7 << QList<double> {Tails, pick(50, 1000), pick(50, 1000)}
-                                 << 50 << "-" << 50 << 0;
+    QTest::newRow("Form7 50-50") << Kind::AddSubWithin1000
+                                 << QList<double> {kTails, pick(50, 1000), pick(50, 1000)} << 50 << "-" << 50
+                                 << 0;
     QTest::newRow("Form7 redraws a subtrahend below 50")
-        << Drill::Form7
-        << QList<double> {Tails, pick(999, 1000), pick(49, 1000), pick(999, 1000), pick(50, 1000)} << 999
+        << Kind::AddSubWithin1000
+        << QList<double> {kTails, pick(999, 1000), pick(49, 1000), pick(999, 1000), pick(50, 1000)} << 999
         << "-" << 50 << 949;
     QTest::newRow("Form7 redraws a negative difference")
-        << Drill::Form7
-        << QList<double> {Tails, pick(100, 1000), pick(101, 1000), pick(101, 1000), pick(100, 1000)} << 101
+        << Kind::AddSubWithin1000
+        << QList<double> {kTails, pick(100, 1000), pick(101, 1000), pick(101, 1000), pick(100, 1000)} << 101
         << "-" << 100 << 1;
 
     QTest::newRow("Form4 heads, heads: addition within 100")
-        << Drill::Form4 << QList<double> {Heads, Heads, pick(30, 100), pick(45, 100)} << 30 << "+" << 45
+        << Kind::Mixed << QList<double> {kHeads, kHeads, pick(30, 100), pick(45, 100)} << 30 << "+" << 45
         << 75;
     QTest::newRow("Form4 heads, tails: subtraction within 100")
-        << Drill::Form4 << QList<double> {Heads, Tails, pick(30, 100), pick(15, 100)} << 30 << "-" << 15
+        << Kind::Mixed << QList<double> {kHeads, kTails, pick(30, 100), pick(15, 100)} << 30 << "-" << 15
         << 15;
     QTest::newRow("Form4 tails, heads: multiplication")
-        << Drill::Form4 << QList<double> {Tails, Heads, pick(8, 10), pick(7, 10)} << 8 << "x" << 7 << 56;
+        << Kind::Mixed << QList<double> {kTails, kHeads, pick(8, 10), pick(7, 10)} << 8 << "x" << 7 << 56;
     QTest::newRow("Form4 tails, tails: division")
-        << Drill::Form4 << QList<double> {Tails, Tails, pick(8, 10), pick(7, 10)} << 56 << QStringLiteral("÷")
-        << 7 << 8;
+        << Kind::Mixed << QList<double> {kTails, kTails, pick(8, 10), pick(7, 10)} << 56
+        << QStringLiteral("÷") << 7 << 8;
 }
 
 void tst_DrillQuestions::scriptedDraws()
 {
-    QFETCH(Drill, drill);
+    QFETCH(Kind, drill);
     QFETCH(QList<double>, fractions);
     ScriptedRandom random;
     for (double r : fractions)
         random.push(r);
 
-    const Question q = DrawQuestion(drill, random);
+    const Question q = drill::DrawQuestion(drill, random);
 
     QCOMPARE(random.reseeds(), 1);
     QCOMPARE(random.remaining(), std::size_t(0)); // every fraction used, none more
@@ -225,35 +210,35 @@ void tst_DrillQuestions::coinEdges()
 {
     QFETCH(double, coinFraction);
     ScriptedRandom random {coinFraction, pick(2, 10), pick(3, 10)};
-    QTEST(DrawQuestion(Drill::Form1, random).kind, "kind");
+    QTEST(drill::DrawQuestion(Kind::TimesTable, random).kind, "kind");
 }
 
 void tst_DrillQuestions::everyDrawHoldsItsPromises_data()
 {
-    QTest::addColumn<Drill>("drill");
+    QTest::addColumn<Kind>("drill");
     QTest::addColumn<QList<QuestionKind>>("kinds");
-    QTest::newRow("Form1") << Drill::Form1
+    QTest::newRow("Form1") << Kind::TimesTable
                            << QList<QuestionKind> {QuestionKind::Multiplication, QuestionKind::Division};
-    QTest::newRow("Form2") << Drill::Form2
+    QTest::newRow("Form2") << Kind::AddSubWithin100
                            << QList<QuestionKind> {QuestionKind::Addition100, QuestionKind::Subtraction100};
-    QTest::newRow("Form7") << Drill::Form7
+    QTest::newRow("Form7") << Kind::AddSubWithin1000
                            << QList<QuestionKind> {QuestionKind::Addition1000, QuestionKind::Subtraction1000};
-    QTest::newRow("Form4") << Drill::Form4
+    QTest::newRow("Form4") << Kind::Mixed
                            << QList<QuestionKind> {QuestionKind::Addition100, QuestionKind::Subtraction100,
                                                    QuestionKind::Multiplication, QuestionKind::Division};
 }
 
-// Many draws from the real source: the drill asks only its own kinds, in their stated shares,
+// Many draws from a fixed-seed source: the drill asks only its own kinds, in their stated shares,
 // and every question stays in its kind's ranges.
 void tst_DrillQuestions::everyDrawHoldsItsPromises()
 {
-    QFETCH(Drill, drill);
+    QFETCH(Kind, drill);
     QFETCH(QList<QuestionKind>, kinds);
     const int draws = 4000;
-    ClockSeededRandom random;
+    FixedSeedRandom random;
     std::map<QuestionKind, int> seen;
     for (int i = 0; i < draws; ++i) {
-        const Question q = DrawQuestion(drill, random);
+        const Question q = drill::DrawQuestion(drill, random);
         QVERIFY2(kinds.contains(q.kind), "a kind this drill never asks");
         const QString why = fault(q);
         QVERIFY2(why.isEmpty(),
@@ -277,13 +262,17 @@ void tst_DrillQuestions::everyDrawHoldsItsPromises()
 
 void tst_DrillQuestions::passingPairsAreEquallyLikely_data()
 {
+    // The mean and the spread of the first number over every pair the kind accepts.
     QTest::addColumn<QuestionKind>("kind");
-    QTest::newRow("multiplication") << QuestionKind::Multiplication;
-    QTest::newRow("division") << QuestionKind::Division;
-    QTest::newRow("addition within 100") << QuestionKind::Addition100;
-    QTest::newRow("subtraction within 100") << QuestionKind::Subtraction100;
-    QTest::newRow("addition within 1000") << QuestionKind::Addition1000;
-    QTest::newRow("subtraction within 1000") << QuestionKind::Subtraction1000;
+    QTest::addColumn<double>("mean");
+    QTest::addColumn<double>("spread");
+    QTest::newRow("multiplication: 1 to 9") << QuestionKind::Multiplication << 5.0 << 2.582;
+    QTest::newRow("division: quotient 1 to 9") << QuestionKind::Division << 5.0 << 2.582;
+    QTest::newRow("addition within 100: 3321 pairs") << QuestionKind::Addition100 << 36.6667 << 19.2065;
+    QTest::newRow("subtraction within 100: 4095 pairs") << QuestionKind::Subtraction100 << 69.3333 << 21.3281;
+    QTest::newRow("addition within 1000: 501499 pairs") << QuestionKind::Addition1000 << 333.3327 << 236.0537;
+    QTest::newRow("subtraction within 1000: 451725 pairs")
+        << QuestionKind::Subtraction1000 << 682.6667 << 224.0347;
 }
 
 // Redrawing both numbers makes every passing pair equally likely, so the mean first number drawn
@@ -292,37 +281,29 @@ void tst_DrillQuestions::passingPairsAreEquallyLikely_data()
 void tst_DrillQuestions::passingPairsAreEquallyLikely()
 {
     QFETCH(QuestionKind, kind);
-    const auto pairs = acceptedPairs(kind);
-    double firstMean = 0, firstSq = 0;
-    for (auto [a, b] : pairs) {
-        Q_UNUSED(b);
-        firstMean += a;
-        firstSq += double(a) * a;
-    }
-    firstMean /= pairs.size();
-    const double firstSd = std::sqrt(firstSq / pairs.size() - firstMean * firstMean);
-
+    QFETCH(double, mean);
+    QFETCH(double, spread);
     const int draws = 3000;
-    ClockSeededRandom random;
+    FixedSeedRandom random;
     double sum = 0;
     for (int i = 0; i < draws; ++i) {
         random.reseed();
-        const Question q = drawQuestionOfKind(kind, random);
+        const Question q = drill::drawQuestionOfKind(kind, random);
         // The first drawn number: the quotient for a division.
         sum += kind == QuestionKind::Division ? q.answer : q.first;
     }
     const double observed = sum / draws;
-    QVERIFY2(std::abs(observed - firstMean) < 6 * firstSd / std::sqrt(draws),
-             qPrintable(QString("mean first number %1, expected %2").arg(observed).arg(firstMean)));
+    QVERIFY2(std::abs(observed - mean) < 6 * spread / std::sqrt(draws),
+             qPrintable(QString("mean first number %1, expected %2").arg(observed).arg(mean)));
 }
 
 // All 81 products and all 81 divisions of the table come up in a modest number of draws.
 void tst_DrillQuestions::tableQuestionsAllOccur()
 {
-    ClockSeededRandom random;
+    FixedSeedRandom random;
     std::set<std::pair<int, int>> products, quotients;
     for (int i = 0; i < 6000; ++i) {
-        const Question q = DrawQuestion(Drill::Form1, random);
+        const Question q = drill::DrawQuestion(Kind::TimesTable, random);
         (q.kind == QuestionKind::Multiplication ? products : quotients).emplace(q.first, q.second);
     }
     QCOMPARE(products.size(), std::size_t(81));
@@ -330,6 +311,20 @@ void tst_DrillQuestions::tableQuestionsAllOccur()
     QVERIFY(products.count({9, 9}));
     QVERIFY(quotients.count({81, 9}));
     QVERIFY(quotients.count({42, 7}));
+}
+
+// The program's own source, reseeded from the clock before every question: its questions keep to
+// their rules and do not repeat one sequence.
+void tst_DrillQuestions::clockSeededSourceServes()
+{
+    ClockSeededRandom random;
+    std::set<std::pair<int, int>> seen;
+    for (int i = 0; i < 400; ++i) {
+        const Question q = drill::DrawQuestion(Kind::Mixed, random);
+        QCOMPARE(fault(q), QString());
+        seen.emplace(q.first, q.second);
+    }
+    QVERIFY2(seen.size() > 100, qPrintable(QString("only %1 different questions").arg(seen.size())));
 }
 
 QTEST_GUILESS_MAIN(tst_DrillQuestions)

@@ -39,7 +39,7 @@ void tst_DrillRun::grade()
     QFETCH(QString, typed);
     QFETCH(int, rightAnswer);
     QFETCH(bool, right);
-    DrillRun run;
+    drill::DrillRun run;
     QCOMPARE(run.grade(typed, rightAnswer), right);
     QCOMPARE(run.right(), right ? 1 : 0);
     QCOMPARE(run.wrong(), right ? 0 : 1);
@@ -48,7 +48,7 @@ void tst_DrillRun::grade()
 
 void tst_DrillRun::givenAnswerKeepsTheLastNumber()
 {
-    DrillRun run;
+    drill::DrillRun run;
     QCOMPARE(run.givenAnswer(), 0);
     run.grade("17", 3);
     QCOMPARE(run.givenAnswer(), 17);
@@ -71,7 +71,7 @@ void tst_DrillRun::questionLimit()
 {
     QFETCH(int, limit);
     QFETCH(int, endsAfter);
-    DrillRun run(3);
+    drill::DrillRun run(3);
     for (int i = 1; i < endsAfter; ++i)
         QVERIFY2(!run.countAnswer(limit), qPrintable(QString("ended after %1").arg(i)));
     QVERIFY(run.countAnswer(limit));
@@ -96,7 +96,7 @@ void tst_DrillRun::time()
     QFETCH(int, minutes);
     QFETCH(bool, timed);
     QFETCH(int, seconds);
-    DrillRun run(minutes);
+    drill::DrillRun run(minutes);
     QCOMPARE(run.timed(), timed);
     QCOMPARE(run.secondsLeft(), seconds);
     if (!timed) {
@@ -115,7 +115,7 @@ void tst_DrillRun::time()
 
 void tst_DrillRun::clearCounts()
 {
-    DrillRun run(1);
+    drill::DrillRun run(1);
     run.grade("1", 1);
     run.grade("2", 1);
     run.countAnswer(0);

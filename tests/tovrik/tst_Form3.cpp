@@ -1,5 +1,4 @@
-#include "core/Services.h"
-#include "support/ScriptedDialogs.h"
+#include "support/WindowTest.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/Form1.h"
@@ -8,6 +7,7 @@
 #include "windows/Form4.h"
 #include "windows/Form7.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,14 +16,18 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
-const QString RefusalText = QStringLiteral("对不起，请重新选择");
-const QString RefusalTitle = QStringLiteral("训练形式选择错误");
-const QString MinutesPrompt = QStringLiteral("欢迎，请问您想练多少时间啊？(以分钟计算,最少 1 分钟)");
-const QString QuestionsPrompt = QStringLiteral("欢迎，请问您想练习多少题啊？（最少1题） ");
+const QString kRefusalText = QStringLiteral("对不起，请重新选择");
+const QString kRefusalTitle = QStringLiteral("训练形式选择错误");
+const QString kMinutesPrompt = QStringLiteral("欢迎，请问您想练多少时间啊？(以分钟计算,最少 1 分钟)");
+const QString kQuestionsPrompt = QStringLiteral("欢迎，请问您想练习多少题啊？（最少1题） ");
 
 } // namespace
+
+Q_DECLARE_METATYPE(windowtest::Leave)
 
 class tst_Form3 : public QObject
 {
@@ -48,32 +52,32 @@ private slots:
     void limitOfTheOtherFormStaysInForce();
     void selectedOptionAsksAgain();
     void returnToMenuAfterADrill();
+    void exitEndsTheProgram_data();
     void exitEndsTheProgram();
+    void accessibleNames();
 
 private:
     Form3 *openMenu();
-    template <class T = QWidget> T *child(const char *name)
-    {
-        return m_menu->findChild<T *>(QLatin1String(name));
-    }
+    template <class T = QWidget> T *child(const char *name) { return windowtest::child<T>(m_menu, name); }
     // Selects an option button as a click does, answering its input box with the given text.
     void choose(const char *option, const QString &answer);
     int refusals() const;
 
-    ScriptedDialogs m_dialogs;
+    std::unique_ptr<windowtest::FakeServices> m_services;
+    FixedSeedRandom m_questions;
     Form3 *m_menu = nullptr;
 };
 
 void tst_Form3::init()
 {
-    m_dialogs.clear();
-    services::setDialogs(&m_dialogs);
+    m_services = std::make_unique<windowtest::FakeServices>();
+    services::setRandom(&m_questions); // the drills opened here draw questions of any kind
 }
 
 void tst_Form3::cleanup()
 {
     WindowRegistry::instance().destroyAll();
-    services::reset();
+    m_services.reset();
     m_menu = nullptr;
 }
 
@@ -87,16 +91,16 @@ Form3 *tst_Form3::openMenu()
 
 void tst_Form3::choose(const char *option, const QString &answer)
 {
-    m_dialogs.scriptInput(answer);
+    m_services->dialogs.scriptInput(answer);
     child<QRadioButton>(option)->click();
 }
 
 int tst_Form3::refusals() const
 {
     int n = 0;
-    for (const auto &shown : m_dialogs.shown())
-        if (shown.kind == ScriptedDialogs::Shown::Kind::Inform && shown.text == RefusalText
-            && shown.title == RefusalTitle)
+    for (const auto &shown : m_services->dialogs.shown())
+        if (shown.kind == ScriptedDialogs::Shown::Kind::Inform && shown.text == kRefusalText
+            && shown.title == kRefusalTitle)
             ++n;
     return n;
 }
@@ -278,9 +282,10 @@ void tst_Form3::choosingAForm()
     choose(option.toLatin1().constData(), answer);
 
     // The input box asks with the form's own prompt and the program's default title.
-    QCOMPARE(m_dialogs.shown().front().kind, ScriptedDialogs::Shown::Kind::Input);
-    QCOMPARE(m_dialogs.shown().front().text, option == "Option1" ? MinutesPrompt : QuestionsPrompt);
-    QCOMPARE(m_dialogs.shown().front().title, QString());
+    QCOMPARE(m_services->dialogs.shown().front().kind, ScriptedDialogs::Shown::Kind::Input);
+    QCOMPARE(m_services->dialogs.shown().front().text,
+             option == "Option1" ? kMinutesPrompt : kQuestionsPrompt);
+    QCOMPARE(m_services->dialogs.shown().front().title, QString());
 
     QCOMPARE(refusals(), refused ? 1 : 0);
     QCOMPARE(child<QRadioButton>("Option1")->isChecked(), !refused && option == "Option1");
@@ -367,15 +372,14 @@ void tst_Form3::limitOfTheOtherFormStaysInForce()
     QCOMPARE(child<QLabel>("Label1")->text(), "5");
     QVERIFY(child<QLabel>("Label1")->isVisibleTo(m_menu));
     QVERIFY(!child<QLabel>("Label2")->isVisibleTo(m_menu));
-    QCOMPARE(m_menu->questionsText(), "20");
+    QCOMPARE(child<QLabel>("Label2")->text(), "20");
 
-    // A drill opened now has both limits: it is timed, and it reads 20 as its question limit.
+    // A drill opened now has both limits: it is timed, and it gets 20 as its question limit.
     m_menu->Command1_Click();
     Form1 *drill = WindowRegistry::instance().find<Form1>();
     QVERIFY(drill);
     QVERIFY(drill->findChild<QTimer *>("Timer1")->isActive());
-    QCOMPARE(m_menu->minutesText(), "5");
-    QCOMPARE(m_menu->questionsText(), "20");
+    QCOMPARE(drill->limits(), (drill::Limits {.minutes = 5, .questions = 20}));
 }
 
 // Clicking the option already selected asks for its number again, so a pupil can change it.
@@ -388,7 +392,7 @@ void tst_Form3::selectedOptionAsksAgain()
     choose("Option1", "");
     QCOMPARE(child<QLabel>("Label1")->text(), "7");
     QCOMPARE(refusals(), 0);
-    QCOMPARE(m_dialogs.shown().size(), std::size_t(3));
+    QCOMPARE(m_services->dialogs.shown().size(), std::size_t(3));
 }
 
 void tst_Form3::returnToMenuAfterADrill()
@@ -413,11 +417,43 @@ void tst_Form3::returnToMenuAfterADrill()
     QCOMPARE(refusals(), 1);
 }
 
+void tst_Form3::exitEndsTheProgram_data()
+{
+    QTest::addColumn<windowtest::Leave>("how");
+    QTest::newRow("退出") << windowtest::Leave::ByButton;
+    QTest::newRow("close box") << windowtest::Leave::ByCloseBox;
+}
+
+// "退出" and the menu's close box end the program: the event loop really stops.
 void tst_Form3::exitEndsTheProgram()
 {
+    QFETCH(windowtest::Leave, how);
     openMenu();
-    m_menu->Command3_Click();
+    QVERIFY(windowtest::endsTheEventLoop(
+        [this, how] { windowtest::leave(m_menu, child<QPushButton>("Command3"), how); }));
     QVERIFY(!m_menu->isVisible());
+}
+
+// Every control a person can reach is named in Chinese, and the tooltips are spoken too.
+void tst_Form3::accessibleNames()
+{
+    openMenu();
+    const auto spoken = [this](const char *name, QAccessible::Text what) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(child(name));
+        return face ? face->text(what) : QStringLiteral("<none>");
+    };
+    QCOMPARE(spoken("Command5", QAccessible::Name), QStringLiteral("1000以内加减法"));
+    QCOMPARE(spoken("Command5", QAccessible::Description), QStringLiteral("练习进行20以内加减法"));
+    QCOMPARE(spoken("Command3", QAccessible::Name), QStringLiteral("退出"));
+    QCOMPARE(spoken("Command3", QAccessible::Description), QStringLiteral("退出本程序"));
+    QCOMPARE(spoken("Option2", QAccessible::Name), QStringLiteral("按题目量进行训练"));
+    QCOMPARE(spoken("Option2", QAccessible::Description),
+             QStringLiteral("给定训练的题数，测试口算的正确率。"));
+    QCOMPARE(spoken("Frame1", QAccessible::Description), QStringLiteral("先选择训练形式，再选择练习内容！"));
+    QCOMPARE(spoken("Image1", QAccessible::Name), QStringLiteral("小学生口算训练"));
+    choose("Option1", "5");
+    QCOMPARE(spoken("Label1", QAccessible::Name), QStringLiteral("5"));
+    QCOMPARE(spoken("Label1", QAccessible::Description), QStringLiteral("训练时间（分钟）"));
 }
 
 QTEST_MAIN(tst_Form3)

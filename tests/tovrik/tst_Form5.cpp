@@ -1,15 +1,22 @@
-#include "core/Services.h"
-#include "support/ScriptedDialogs.h"
+#include "support/WindowTest.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/Form3.h"
 #include "windows/Form5.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+
+#include <memory>
+
+using windowtest::Leave;
+
+Q_DECLARE_METATYPE(Leave)
+Q_DECLARE_METATYPE(drill::Ending)
 
 class tst_Form5 : public QObject
 {
@@ -27,38 +34,35 @@ private slots:
     void leavingReturnsToTheMenu_data();
     void leavingReturnsToTheMenu();
 
-private:
-    // The menu with the minutes a time-form drill would have left on it, hidden as during a drill.
-    void menuWithMinutes(const QString &minutes);
-    Form5 *openReport();
-    QString text(const char *name) { return m_report->findChild<QLabel *>(QLatin1String(name))->text(); }
+    void accessibleNames();
 
-    ScriptedDialogs m_dialogs;
+private:
+    // The menu hidden, as it is while a report is up.
+    void hiddenMenu();
+    Form5 *openReport();
+    QString text(const char *name) { return windowtest::child<QLabel>(m_report, name)->text(); }
+
+    std::unique_ptr<windowtest::FakeServices> m_services;
     Form3 *m_menu = nullptr;
     Form5 *m_report = nullptr;
 };
 
 void tst_Form5::init()
 {
-    m_dialogs.clear();
-    services::setDialogs(&m_dialogs);
+    m_services = std::make_unique<windowtest::FakeServices>();
 }
 
 void tst_Form5::cleanup()
 {
     WindowRegistry::instance().destroyAll();
-    services::reset();
+    m_services.reset();
     m_menu = nullptr;
     m_report = nullptr;
 }
 
-void tst_Form5::menuWithMinutes(const QString &minutes)
+void tst_Form5::hiddenMenu()
 {
     m_menu = WindowRegistry::instance().show<Form3>();
-    if (!minutes.isEmpty()) {
-        m_dialogs.scriptInput(minutes);
-        m_menu->findChild<QRadioButton *>("Option1")->click();
-    }
     m_menu->hide();
 }
 
@@ -146,37 +150,39 @@ void tst_Form5::focusAndTabOrder()
 
 void tst_Form5::fillReport_data()
 {
-    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<int>("minutes");
     QTest::addColumn<int>("done");
     QTest::addColumn<int>("right");
     QTest::addColumn<int>("wrong");
-    QTest::addColumn<bool>("byTime");
+    QTest::addColumn<drill::Ending>("ending");
     QTest::addColumn<QStringList>("shown"); // Label4, 5, 6, 9, then Label10|Label11|Label12
 
     QTest::newRow("10 questions, 7 right")
-        << "" << 10 << 7 << 3 << false << QStringList {"10", "7", "3", "70", "||"};
+        << 0 << 10 << 7 << 3 << drill::Ending::ByCount << QStringList {"10", "7", "3", "70", "||"};
     QTest::newRow("2 minutes, 25 answers, 20 right")
-        << "2" << 25 << 20 << 5 << true << QStringList {"25", "20", "5", "80", QStringLiteral("每分|12|题")};
-    QTest::newRow("5 minutes, 4 answers")
-        << "5" << 4 << 3 << 1 << true << QStringList {"4", "3", "1", "75", QStringLiteral("每分|0|题")};
+        << 2 << 25 << 20 << 5 << drill::Ending::ByTime
+        << QStringList {"25", "20", "5", "80", QStringLiteral("每分|12|题")};
+    QTest::newRow("5 minutes, 4 answers") << 5 << 4 << 3 << 1 << drill::Ending::ByTime
+                                          << QStringList {"4", "3", "1", "75", QStringLiteral("每分|0|题")};
     QTest::newRow("time ran out before any answer")
-        << "1" << 0 << 0 << 0 << true << QStringList {"0", "0", "0", "", QStringLiteral("每分|0|题")};
+        << 1 << 0 << 0 << 0 << drill::Ending::ByTime
+        << QStringList {"0", "0", "0", "", QStringLiteral("每分|0|题")};
     QTest::newRow("timed drill ended by count")
-        << "5" << 20 << 19 << 1 << false << QStringList {"20", "19", "1", "95", "||"};
+        << 5 << 20 << 19 << 1 << drill::Ending::ByCount << QStringList {"20", "19", "1", "95", "||"};
     QTest::newRow("1 of 8 rounds up")
-        << "" << 8 << 1 << 7 << false << QStringList {"8", "1", "7", "13", "||"};
+        << 0 << 8 << 1 << 7 << drill::Ending::ByCount << QStringList {"8", "1", "7", "13", "||"};
 }
 
 void tst_Form5::fillReport()
 {
-    QFETCH(QString, minutes);
+    QFETCH(int, minutes);
     QFETCH(int, done);
     QFETCH(int, right);
     QFETCH(int, wrong);
-    QFETCH(bool, byTime);
-    menuWithMinutes(minutes);
+    QFETCH(drill::Ending, ending);
+    hiddenMenu();
     QVERIFY(openReport());
-    m_report->FillReport(done, right, wrong, byTime);
+    m_report->FillReport(done, right, wrong, ending, minutes);
     const QStringList shown {text("Label4"), text("Label5"), text("Label6"), text("Label9"),
                              text("Label10") + '|' + text("Label11") + '|' + text("Label12")};
     QTEST(shown, "shown");
@@ -184,30 +190,47 @@ void tst_Form5::fillReport()
 
 void tst_Form5::leavingReturnsToTheMenu_data()
 {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("退出") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<Leave>("how");
+    QTest::newRow("退出") << Leave::ByButton;
+    QTest::newRow("close box") << Leave::ByCloseBox;
 }
 
 void tst_Form5::leavingReturnsToTheMenu()
 {
-    QFETCH(bool, closeBox);
-    menuWithMinutes("3");
+    QFETCH(Leave, how);
+    hiddenMenu();
     QPointer<Form5> report = openReport();
     QVERIFY(report);
-    report->FillReport(9, 9, 0, true);
+    report->FillReport(9, 9, 0, drill::Ending::ByTime, 3);
 
-    if (closeBox)
-        report->close();
-    else
-        report->findChild<QPushButton *>("Command1")->click();
+    windowtest::leave(report, windowtest::child<QPushButton>(report, "Command1"), how);
 
     QVERIFY(m_menu->isVisible());
     QVERIFY(!m_menu->findChild<QRadioButton *>("Option1")->isChecked());
     QVERIFY(!m_menu->findChild<QRadioButton *>("Option2")->isChecked());
-    QCOMPARE(m_menu->minutesText(), QString());
-    QCOMPARE(m_menu->questionsText(), QString());
+    QCOMPARE(windowtest::child<QLabel>(m_menu, "Label1")->text(), QString());
+    QCOMPARE(windowtest::child<QLabel>(m_menu, "Label2")->text(), QString());
+    QCOMPARE(m_menu->limits(), drill::Limits {});
     QTRY_VERIFY(report.isNull());
+}
+
+// What a screen reader speaks: the button by its caption, the banner's tooltip as its description,
+// the figures by their number and what they stand for.
+void tst_Form5::accessibleNames()
+{
+    QVERIFY(openReport());
+    m_report->FillReport(10, 7, 3, drill::Ending::ByCount, 0);
+    const auto spoken = [this](const char *name, QAccessible::Text what) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(windowtest::child(m_report, name));
+        return face ? face->text(what) : QStringLiteral("<none>");
+    };
+    QCOMPARE(spoken("Command1", QAccessible::Name), QStringLiteral("退出"));
+    QCOMPARE(spoken("Text1", QAccessible::Name), QStringLiteral("空白框"));
+    QCOMPARE(spoken("Image1", QAccessible::Description), QStringLiteral("虚心使人进步，骄傲使人落后！"));
+    QCOMPARE(spoken("Label9", QAccessible::Name), QStringLiteral("70"));
+    QCOMPARE(spoken("Label9", QAccessible::Description), QStringLiteral("得分"));
+    QCOMPARE(spoken("Label5", QAccessible::Description), QStringLiteral("答对题数"));
+    QCOMPARE(spoken("Image2", QAccessible::Name), QStringLiteral("答对"));
 }
 
 QTEST_MAIN(tst_Form5)

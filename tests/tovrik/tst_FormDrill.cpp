@@ -1,7 +1,7 @@
 #include "core/RandomSource.h"
 #include "core/Services.h"
-#include "support/ScriptedDialogs.h"
-#include "support/ScriptedRandom.h"
+#include "support/WindowTest.h"
+#include "widgets/QtTranslations.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/Form1.h"
@@ -11,15 +11,21 @@
 #include "windows/Form5.h"
 #include "windows/Form7.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(Drill)
+using drill::Kind;
+using windowtest::Leave;
+
+Q_DECLARE_METATYPE(Kind)
+Q_DECLARE_METATYPE(Leave)
 
 namespace {
 
@@ -28,10 +34,30 @@ double pick(int k, int n)
     return (k + 0.5) / n;
 }
 
-// The fractions that make Form1 draw the multiplication a x b.
+// The fractions that make the times-table drill draw the multiplication a x b.
 QList<double> times(int a, int b)
 {
     return {0.25, pick(a, 10), pick(b, 10)};
+}
+
+// The fractions that make the drill within 100 draw a + b, and the mixed drill the same.
+QList<double> plus(int a, int b)
+{
+    return {0.25, pick(a, 100), pick(b, 100)};
+}
+
+QList<double> mixedPlus(int a, int b)
+{
+    return {0.25, 0.25, pick(a, 100), pick(b, 100)};
+}
+
+// The same question n times over.
+QList<double> repeated(const QList<double> &question, int n)
+{
+    QList<double> all;
+    for (int i = 0; i < n; ++i)
+        all += question;
+    return all;
 }
 
 QRect tw(int left, int top, int width, int height)
@@ -73,24 +99,30 @@ private slots:
     void leavingReturnsToTheMenu();
     void facePictures_data();
     void facePictures();
+    void onlyEnterGrades_data();
+    void onlyEnterGrades();
+    void faceIsSpoken();
+    void controlsAreNamed();
+    void editMenusSpeakChinese();
+    void wholeDrillByKeysAlone();
 
 private:
-    FormDrill *start(Drill drill, const QString &minutes, const QString &questions);
+    FormDrill *start(Kind drill, const QString &minutes, const QString &questions);
     void useScript(const QList<double> &fractions);
     template <class T = QWidget> T *child(QWidget *w, const char *name)
     {
-        return w->findChild<T *>(QLatin1String(name));
+        return windowtest::child<T>(w, name);
     }
     QString text(QWidget *w, const char *name) { return child<QLabel>(w, name)->text(); }
     QString question(QWidget *w);
-    int shownAnswer(QWidget *w);
     void answer(FormDrill *w, const QString &typed);
     void tick(FormDrill *w, int times);
     QStringList counts(QWidget *w) { return {text(w, "Label11"), text(w, "Label12"), text(w, "Label13")}; }
     QStringList report();
 
-    ScriptedDialogs m_dialogs;
+    std::unique_ptr<windowtest::FakeServices> m_services;
     ScriptedRandom m_random;
+    FixedSeedRandom m_anyQuestions;
     Form3 *m_menu = nullptr;
     int m_beeps = 0;
     QString m_oldCurrent;
@@ -98,8 +130,8 @@ private:
 
 void tst_FormDrill::init()
 {
-    m_dialogs.clear();
-    services::setDialogs(&m_dialogs);
+    m_services = std::make_unique<windowtest::FakeServices>();
+    services::setRandom(&m_anyQuestions); // tests that need known questions script them
     m_random = ScriptedRandom();
     m_beeps = 0;
     m_oldCurrent = QDir::currentPath();
@@ -108,7 +140,7 @@ void tst_FormDrill::init()
 void tst_FormDrill::cleanup()
 {
     WindowRegistry::instance().destroyAll();
-    services::reset();
+    m_services.reset();
     QDir::setCurrent(m_oldCurrent);
     m_menu = nullptr;
 }
@@ -121,41 +153,38 @@ void tst_FormDrill::useScript(const QList<double> &fractions)
 }
 
 // Opens the menu, chooses the limits the way a pupil does and presses the drill's button.
-FormDrill *tst_FormDrill::start(Drill drill, const QString &minutes, const QString &questions)
+FormDrill *tst_FormDrill::start(Kind drill, const QString &minutes, const QString &questions)
 {
     auto &registry = WindowRegistry::instance();
     m_menu = registry.show<Form3>();
     if (!minutes.isEmpty()) {
-        m_dialogs.scriptInput(minutes);
+        m_services->dialogs.scriptInput(minutes);
         child<QRadioButton>(m_menu, "Option1")->click();
     }
     if (!questions.isEmpty()) {
-        m_dialogs.scriptInput(questions);
+        m_services->dialogs.scriptInput(questions);
         child<QRadioButton>(m_menu, "Option2")->click();
     }
     FormDrill *w = nullptr;
     switch (drill) {
-    case Drill::Form1:
+    case Kind::TimesTable:
         m_menu->Command1_Click();
         w = registry.find<Form1>();
         break;
-    case Drill::Form2:
+    case Kind::AddSubWithin100:
         m_menu->Command2_Click();
         w = registry.find<Form2>();
         break;
-    case Drill::Form4:
+    case Kind::Mixed:
         m_menu->Command4_Click();
         w = registry.find<Form4>();
         break;
-    case Drill::Form7:
+    case Kind::AddSubWithin1000:
         m_menu->Command5_Click();
         w = registry.find<Form7>();
         break;
     }
-    if (!w || !QTest::qWaitForWindowExposed(w))
-        return nullptr;
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w))
+    if (!w || !windowtest::activate(w))
         return nullptr;
     if (auto *box = dynamic_cast<DrillAnswerBox *>(child<QLineEdit>(w, "Text1")))
         box->beep = [this] { ++m_beeps; };
@@ -165,23 +194,6 @@ FormDrill *tst_FormDrill::start(Drill drill, const QString &minutes, const QStri
 QString tst_FormDrill::question(QWidget *w)
 {
     return text(w, "Label1") + ' ' + text(w, "Label2") + ' ' + text(w, "Label3");
-}
-
-// The right answer of the question on display, worked out from what the window shows.
-int tst_FormDrill::shownAnswer(QWidget *w)
-{
-    const int a = text(w, "Label1").toInt();
-    const int b = text(w, "Label3").toInt();
-    const QString op = text(w, "Label2");
-    if (op == "+")
-        return a + b;
-    if (op == "-")
-        return a - b;
-    if (op == "x")
-        return a * b;
-    if (op == QStringLiteral("÷"))
-        return a / b;
-    return -1;
 }
 
 // Types an answer into the window as keys (text outside ASCII is put in place) and presses Enter.
@@ -216,7 +228,7 @@ QStringList tst_FormDrill::report()
 
 void tst_FormDrill::layout_data()
 {
-    QTest::addColumn<Drill>("drill");
+    QTest::addColumn<Kind>("drill");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("titleName");
     QTest::addColumn<QString>("titleText"); // empty for a banner picture
@@ -235,26 +247,26 @@ void tst_FormDrill::layout_data()
     QTest::addColumn<int>("faceTop");
     QTest::addColumn<int>("frownLeft");
 
-    QTest::newRow("Form1") << Drill::Form1 << QStringLiteral("表内乘除法口算训练    ") << "Label14_0"
+    QTest::newRow("Form1") << Kind::TimesTable << QStringLiteral("表内乘除法口算训练    ") << "Label14_0"
                            << QStringLiteral("表内乘除法口算训练") << tw(960, 360, 4815, 615)
                            << QList<int> {1680, 2640, 3360, 4200} << QList<int> {615, 615} << 2640 << true
                            << tw(4800, 2520, 1095, 735) << tw(6240, 2640, 615, 615) << tw(360, 1200, 495, 270)
                            << QPoint(1440, 1200) << 4440 << "" << QStringList {"Image2", "Image3"} << 4680
                            << 2760;
-    QTest::newRow("Form2") << Drill::Form2 << QStringLiteral("百以内加减法") << "Image2"
+    QTest::newRow("Form2") << Kind::AddSubWithin100 << QStringLiteral("百以内加减法") << "Image2"
                            << "" << tw(1560, 360, 4695, 795) << QList<int> {1560, 2280, 2760, 3480}
                            << QList<int> {615, 735} << 2520 << true << tw(3960, 2400, 1215, 855)
                            << tw(5400, 2520, 735, 735) << tw(600, 1320, 375, 270) << QPoint(1680, 1320)
                            << 4560 << QStringLiteral("返回主菜单") << QStringList {"Image3", "Image4"} << 4680
                            << 2760;
-    QTest::newRow("Form4") << Drill::Form4 << QStringLiteral("综合训练   ") << "Label14_1"
+    QTest::newRow("Form4") << Kind::Mixed << QStringLiteral("综合训练   ") << "Label14_1"
                            << QStringLiteral("综合训练") << tw(720, 360, 3855, 1095)
                            << QList<int> {1440, 2400, 3120, 4080} << QList<int> {615, 615} << 2160 << false
                            << tw(4560, 2040, 1215, 855) << tw(6000, 2160, 735, 735) << tw(480, 1560, 375, 495)
                            << QPoint(1800, 1320) << 4440 << "" << QStringList {"Image2", "Image3"} << 4747
                            << 2880;
-    QTest::newRow("Form7") << Drill::Form7 << QStringLiteral("1000以内加减法口算练习      ") << "Label5"
-                           << QStringLiteral("1000以内加减法") << tw(1920, 360, 4455, 735)
+    QTest::newRow("Form7") << Kind::AddSubWithin1000 << QStringLiteral("1000以内加减法口算练习      ")
+                           << "Label5" << QStringLiteral("1000以内加减法") << tw(1920, 360, 4455, 735)
                            << QList<int> {720, 2160, 2400, 3480} << QList<int> {1215, 1095} << 2520 << true
                            << tw(3960, 2400, 1215, 855) << tw(5520, 2520, 735, 735) << tw(600, 1320, 375, 270)
                            << QPoint(1680, 1320) << 4560 << QStringLiteral("返回主菜单")
@@ -263,7 +275,7 @@ void tst_FormDrill::layout_data()
 
 void tst_FormDrill::layout()
 {
-    QFETCH(Drill, drill);
+    QFETCH(Kind, drill);
     QFETCH(QString, titleName);
     QFETCH(QString, titleText);
     QFETCH(QList<int>, questionLefts);
@@ -346,7 +358,7 @@ void tst_FormDrill::openingState()
     QFETCH(QString, questions);
     QFETCH(bool, timed);
     useScript(times(3, 4));
-    FormDrill *w = start(Drill::Form1, minutes, questions);
+    FormDrill *w = start(Kind::TimesTable, minutes, questions);
     QVERIFY(w);
 
     QCOMPARE(question(w), "3 x 4");
@@ -389,7 +401,7 @@ void tst_FormDrill::grading()
     QFETCH(int, b);
     QFETCH(bool, right);
     useScript(times(a, b) + times(1, 1));
-    FormDrill *w = start(Drill::Form1, "", "20");
+    FormDrill *w = start(Kind::TimesTable, "", "20");
     QVERIFY(w);
 
     answer(w, typed);
@@ -407,25 +419,28 @@ void tst_FormDrill::grading()
 void tst_FormDrill::endByCount_data()
 {
     QTest::addColumn<int>("limit");
-    QTest::addColumn<int>("wrongEvery"); // every n-th answer is wrong; 0 for none
+    QTest::addColumn<int>("wrongEvery");     // every n-th answer is wrong; 0 for none
+    QTest::addColumn<QString>("beforeLast"); // Label11 before the last answer
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("1 question, right") << 1 << 0 << QStringList {"1", "1", "0", "100", "||"};
-    QTest::newRow("1 question, wrong") << 1 << 1 << QStringList {"1", "0", "1", "0", "||"};
-    QTest::newRow("20 questions") << 20 << 3 << QStringList {"20", "14", "6", "70", "||"};
+    QTest::newRow("1 question, right") << 1 << 0 << "0" << QStringList {"1", "1", "0", "100", "||"};
+    QTest::newRow("1 question, wrong") << 1 << 1 << "0" << QStringList {"1", "0", "1", "0", "||"};
+    QTest::newRow("20 questions") << 20 << 3 << "19" << QStringList {"20", "14", "6", "70", "||"};
 }
 
 void tst_FormDrill::endByCount()
 {
     QFETCH(int, limit);
     QFETCH(int, wrongEvery);
-    QPointer<FormDrill> w = start(Drill::Form2, "", QString::number(limit));
+    useScript(repeated(plus(30, 45), limit + 1));
+    QPointer<FormDrill> w = start(Kind::AddSubWithin100, "", QString::number(limit));
     QVERIFY(w);
 
     for (int i = 1; i <= limit; ++i) {
-        if (i == limit && limit > 1)
-            QCOMPARE(text(w, "Label11"), QString::number(limit - 1)); // after 19 of 20: 19
+        if (i == limit)
+            QTEST(text(w, "Label11"), "beforeLast");
+        QCOMPARE(question(w), "30 + 45");
         const bool wrong = wrongEvery && i % wrongEvery == 0;
-        answer(w, QString::number(shownAnswer(w) + (wrong ? 1 : 0)));
+        answer(w, wrong ? "76" : "75");
         if (i < limit)
             QVERIFY2(WindowRegistry::instance().find<Form5>() == nullptr, "the report came up early");
     }
@@ -439,14 +454,15 @@ void tst_FormDrill::endByCount()
 
 void tst_FormDrill::endByTime()
 {
-    QPointer<FormDrill> w = start(Drill::Form1, "1", "");
+    useScript(repeated(times(3, 4), 4));
+    QPointer<FormDrill> w = start(Kind::TimesTable, "1", "");
     QVERIFY(w);
     child<QTimer>(w, "Timer1")->stop(); // the test gives the ticks itself
 
     tick(w, 1);
     QCOMPARE(text(w, "Label6"), "59");
-    answer(w, QString::number(shownAnswer(w)));
-    answer(w, QString::number(shownAnswer(w)));
+    answer(w, "12");
+    answer(w, "12");
     answer(w, "wrong");
     tick(w, 58);
     QCOMPARE(text(w, "Label6"), "1");
@@ -462,7 +478,7 @@ void tst_FormDrill::endByTime()
 
 void tst_FormDrill::endByTimeWithoutAnswers()
 {
-    FormDrill *w = start(Drill::Form7, "1", "");
+    FormDrill *w = start(Kind::AddSubWithin1000, "1", "");
     QVERIFY(w);
     child<QTimer>(w, "Timer1")->stop();
     tick(w, 60);
@@ -472,19 +488,21 @@ void tst_FormDrill::endByTimeWithoutAnswers()
 // A question limit left on the menu ends a timed drill as a drill by count.
 void tst_FormDrill::bothLimitsEndAtTheFirst()
 {
-    FormDrill *w = start(Drill::Form4, "5", "20");
+    useScript(repeated(mixedPlus(30, 45), 21));
+    FormDrill *w = start(Kind::Mixed, "5", "20");
     QVERIFY(w);
+    QCOMPARE(w->limits(), (drill::Limits {.minutes = 5, .questions = 20}));
     QVERIFY(child<QTimer>(w, "Timer1")->isActive());
     child<QTimer>(w, "Timer1")->stop();
     tick(w, 3);
     for (int i = 0; i < 20; ++i)
-        answer(w, QString::number(shownAnswer(w)));
+        answer(w, "75");
     QCOMPARE(report(), (QStringList {"20", "20", "0", "100", "||"}));
 }
 
 void tst_FormDrill::hugeMinutesDoNotFail()
 {
-    FormDrill *w = start(Drill::Form1, "2147483647", "");
+    FormDrill *w = start(Kind::TimesTable, "2147483647", "");
     QVERIFY(w);
     child<QTimer>(w, "Timer1")->stop();
     tick(w, 1);
@@ -496,7 +514,7 @@ void tst_FormDrill::hugeMinutesDoNotFail()
 void tst_FormDrill::tabAwayAndBack()
 {
     useScript(times(3, 4) + times(5, 6));
-    FormDrill *w = start(Drill::Form1, "", "20");
+    FormDrill *w = start(Kind::TimesTable, "", "20");
     QVERIFY(w);
 
     QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
@@ -514,7 +532,7 @@ void tst_FormDrill::tabAwayAndBack()
 void tst_FormDrill::clickIntoTheFocusBox()
 {
     useScript(times(3, 4) + times(5, 6));
-    FormDrill *w = start(Drill::Form1, "", "20");
+    FormDrill *w = start(Kind::TimesTable, "", "20");
     QVERIFY(w);
     QTest::keyClick(w->windowHandle(), '1');
     QTest::keyClick(w->windowHandle(), '2');
@@ -532,7 +550,7 @@ void tst_FormDrill::clickIntoTheFocusBox()
 void tst_FormDrill::reactivationIsNotANewQuestion()
 {
     useScript(times(3, 4) + times(5, 6));
-    FormDrill *w = start(Drill::Form1, "", "20");
+    FormDrill *w = start(Kind::TimesTable, "", "20");
     QVERIFY(w);
 
     QWidget other;
@@ -550,37 +568,36 @@ void tst_FormDrill::reactivationIsNotANewQuestion()
 
 void tst_FormDrill::leavingReturnsToTheMenu_data()
 {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("退出") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<Leave>("how");
+    QTest::newRow("退出") << Leave::ByButton;
+    QTest::newRow("close box") << Leave::ByCloseBox;
 }
 
 void tst_FormDrill::leavingReturnsToTheMenu()
 {
-    QFETCH(bool, closeBox);
-    QPointer<FormDrill> w = start(Drill::Form2, "5", "");
+    QFETCH(Leave, how);
+    useScript(repeated(plus(30, 45), 5));
+    QPointer<FormDrill> w = start(Kind::AddSubWithin100, "5", "");
     QVERIFY(w);
-    answer(w, QString::number(shownAnswer(w)));
+    answer(w, "75");
     answer(w, "1000");
 
-    if (closeBox)
-        w->close();
-    else
-        child<QPushButton>(w, "Command1")->click();
+    windowtest::leave(w, child<QPushButton>(w, "Command1"), how);
 
     QVERIFY(m_menu->isVisible());
     QVERIFY(!child<QRadioButton>(m_menu, "Option1")->isChecked());
     QVERIFY(!child<QRadioButton>(m_menu, "Option2")->isChecked());
-    QCOMPARE(m_menu->minutesText(), QString());
-    QCOMPARE(m_menu->questionsText(), QString());
+    QCOMPARE(text(m_menu, "Label1"), QString());
+    QCOMPARE(text(m_menu, "Label2"), QString());
+    QCOMPARE(m_menu->limits(), drill::Limits {});
     QVERIFY(!WindowRegistry::instance().find<Form5>());
     QTRY_VERIFY(w.isNull());
 
     // A new drill counts from 0 again.
-    FormDrill *again = start(Drill::Form2, "", "20");
+    FormDrill *again = start(Kind::AddSubWithin100, "", "20");
     QVERIFY(again);
     QCOMPARE(counts(again), (QStringList {"0", "0", "0"}));
-    answer(again, QString::number(shownAnswer(again)));
+    answer(again, "75");
     QCOMPARE(counts(again), (QStringList {"1", "1", "0"}));
 }
 
@@ -611,9 +628,10 @@ void tst_FormDrill::facePictures()
     }
     QDir::setCurrent(folder.path());
 
-    FormDrill *w = start(Drill::Form1, "", "20");
+    useScript(repeated(times(3, 4), 2));
+    FormDrill *w = start(Kind::TimesTable, "", "20");
     QVERIFY(w);
-    answer(w, QString::number(shownAnswer(w)));
+    answer(w, "12");
 
     auto *face = child<QLabel>(w, "Image1");
     const QImage shown = face->pixmap().toImage();
@@ -623,6 +641,154 @@ void tst_FormDrill::facePictures()
     else
         QCOMPARE(shown, builtInFace("face03.ico", face->width()));
     QCOMPARE(counts(w), (QStringList {"1", "1", "0"}));
+}
+
+void tst_FormDrill::onlyEnterGrades_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("grades");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
+    QTest::newRow("Shift+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
+    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("Alt+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier) << false;
+    QTest::newRow("Ctrl+keypad Enter")
+        << int(Qt::Key_Enter) << (Qt::ControlModifier | Qt::KeypadModifier) << false;
+    QTest::newRow("Ctrl+Shift+Enter")
+        << int(Qt::Key_Return) << (Qt::ControlModifier | Qt::ShiftModifier) << false;
+    QTest::newRow("logo key+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::MetaModifier)
+                                    << false;
+}
+
+// Only a key that types the Enter character grades: a chord with Ctrl, Alt or the logo key
+// leaves the answer in the box, uncounted, with the same question up.
+void tst_FormDrill::onlyEnterGrades()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, grades);
+    useScript(times(3, 4) + times(5, 6));
+    FormDrill *w = start(Kind::TimesTable, "", "20");
+    QVERIFY(w);
+    QTest::keyClick(w->windowHandle(), '1');
+    QTest::keyClick(w->windowHandle(), '2');
+
+    QTest::keyClick(w->windowHandle(), Qt::Key(key), modifiers);
+
+    QCOMPARE(counts(w), (grades ? QStringList {"1", "1", "0"} : QStringList {"0", "0", "0"}));
+    QCOMPARE(question(w), grades ? "5 x 6" : "3 x 4");
+    QCOMPARE(child<QLineEdit>(w, "Text1")->text(), grades ? "" : "12");
+    QCOMPARE(QApplication::focusWidget(), child(w, "Text1"));
+}
+
+// The face after an answer has a name a screen reader speaks. (The change is announced with a
+// NameChanged event; Qt passes such events on only while an assistive technology listens, which
+// no test platform here has, so the event itself is not observed.)
+void tst_FormDrill::faceIsSpoken()
+{
+    useScript(times(3, 4) + times(5, 6) + times(1, 1));
+    FormDrill *w = start(Kind::TimesTable, "", "20");
+    QVERIFY(w);
+    QWidget *face = child(w, "Image1");
+    const auto spoken
+        = [face] { return QAccessible::queryAccessibleInterface(face)->text(QAccessible::Name); };
+
+    answer(w, "12");
+    QCOMPARE(spoken(), QStringLiteral("答对了"));
+    answer(w, "31");
+    QCOMPARE(spoken(), QStringLiteral("答错了"));
+}
+
+// Every control of a drill that a person can reach, and the question, can be read out in Chinese;
+// the tooltip of "退出" is its description.
+void tst_FormDrill::controlsAreNamed()
+{
+    useScript(plus(30, 45));
+    FormDrill *w = start(Kind::AddSubWithin100, "", "20");
+    QVERIFY(w);
+    const auto spoken = [w](const char *name, QAccessible::Text what) {
+        return QAccessible::queryAccessibleInterface(windowtest::child(w, name))->text(what);
+    };
+    QCOMPARE(spoken("Text1", QAccessible::Name), QStringLiteral("答案"));
+    QCOMPARE(spoken("Text2", QAccessible::Name), QStringLiteral("下一题"));
+    QCOMPARE(spoken("Command1", QAccessible::Name), QStringLiteral("退出"));
+    QCOMPARE(spoken("Command1", QAccessible::Description), QStringLiteral("返回主菜单"));
+    QCOMPARE(spoken("Label1", QAccessible::Name), QStringLiteral("30"));
+    QCOMPARE(spoken("Label2", QAccessible::Name), QStringLiteral("加"));
+    QCOMPARE(spoken("Label3", QAccessible::Name), QStringLiteral("45"));
+    QCOMPARE(spoken("Label4", QAccessible::Name), QStringLiteral("等于"));
+    QCOMPARE(spoken("Label12", QAccessible::Description), QStringLiteral("答对题数"));
+}
+
+// The answer box keeps the edit menu a text box has, in Chinese; the focus box offers none.
+void tst_FormDrill::editMenusSpeakChinese()
+{
+    QVERIFY(translations::installQtChinese());
+    FormDrill *w = start(Kind::TimesTable, "", "20");
+    QVERIFY(w);
+    auto *answerBox = child<QLineEdit>(w, "Text1");
+    QCOMPARE(answerBox->contextMenuPolicy(), Qt::DefaultContextMenu);
+    std::unique_ptr<QMenu> menu(answerBox->createStandardContextMenu());
+    QVERIFY(!menu->actions().isEmpty());
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        // The words, without the access key "(&U)" and the key chord after the tab ("Ctrl+Z"), which
+        // name keys on the keyboard.
+        QString words = action->text().section(QLatin1Char('\t'), 0, 0);
+        words.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+        QVERIFY2(!words.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(action->text()));
+    }
+    QCOMPARE(child(w, "Text2")->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+// A whole drill by keys alone: the question form chosen on the menu, two answers typed with
+// Enter, the report, and "退出" back to the menu.
+void tst_FormDrill::wholeDrillByKeysAlone()
+{
+    useScript(repeated(times(3, 4), 3));
+    Form3 *menu = WindowRegistry::instance().show<Form3>();
+    QVERIFY(windowtest::activate(menu));
+    const auto press = [](QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    };
+    QCOMPARE(QApplication::focusWidget(), child(menu, "Command1"));
+    for (int i = 0; i < 4; ++i)
+        press(menu, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child(menu, "Option1"));
+    press(menu, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), child(menu, "Option2"));
+    m_services->dialogs.scriptInput("2");
+    press(menu, Qt::Key_Space);
+    QCOMPARE(text(menu, "Label2"), "2");
+    QVERIFY(windowtest::activate(menu)); // the input box took the window's activation
+    press(menu, Qt::Key_Tab);
+    press(menu, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child(menu, "Command1"));
+    press(menu, Qt::Key_Space);
+
+    Form1 *drill = WindowRegistry::instance().find<Form1>();
+    QVERIFY(drill);
+    QVERIFY(windowtest::activate(drill));
+    QCOMPARE(QApplication::focusWidget(), child(drill, "Text1"));
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(question(drill), "3 x 4");
+        press(drill, Qt::Key_1);
+        press(drill, Qt::Key_2);
+        press(drill, Qt::Key_Return);
+    }
+
+    Form5 *report = WindowRegistry::instance().find<Form5>();
+    QVERIFY(report);
+    QVERIFY(windowtest::activate(report));
+    QCOMPARE(text(report, "Label4"), "2");
+    QCOMPARE(text(report, "Label9"), "100");
+    QCOMPARE(QApplication::focusWidget(), child(report, "Command1"));
+    press(report, Qt::Key_Space);
+    QVERIFY(menu->isVisible());
+    QVERIFY(!WindowRegistry::instance().find<Form5>()
+            || !WindowRegistry::instance().find<Form5>()->isVisible());
 }
 
 QTEST_MAIN(tst_FormDrill)

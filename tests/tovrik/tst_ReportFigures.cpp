@@ -37,7 +37,7 @@ void tst_ReportFigures::score()
 {
     QFETCH(int, done);
     QFETCH(int, right);
-    QTEST(scoreText(done, right), "score");
+    QTEST(drill::scoreText(done, right), "score");
 }
 
 void tst_ReportFigures::rate_data()
@@ -56,19 +56,19 @@ void tst_ReportFigures::rate()
 {
     QFETCH(int, done);
     QFETCH(int, minutes);
-    QTEST(rateText(done, minutes), "rate");
+    QTEST(drill::rateText(done, minutes), "rate");
 }
 
 void tst_ReportFigures::reportTexts()
 {
-    const ReportTexts byCount = ::reportTexts(10, 7, 3, false, 5);
+    const drill::ReportTexts byCount = drill::reportTexts(10, 7, 3, drill::Ending::ByCount, 5);
     QCOMPARE(byCount.done, "10");
     QCOMPARE(byCount.right, "7");
     QCOMPARE(byCount.wrong, "3");
     QCOMPARE(byCount.score, "70");
     QCOMPARE(byCount.rate, "");
 
-    const ReportTexts byTime = ::reportTexts(0, 0, 0, true, 1);
+    const drill::ReportTexts byTime = drill::reportTexts(0, 0, 0, drill::Ending::ByTime, 1);
     QCOMPARE(byTime.done, "0");
     QCOMPARE(byTime.score, "");
     QCOMPARE(byTime.rate, "0");

@@ -9,8 +9,6 @@ class tst_TextNumbers : public QObject
 private slots:
     void textToNumber_data();
     void textToNumber();
-    void leadingNumber_data();
-    void leadingNumber();
 };
 
 void tst_TextNumbers::textToNumber_data()
@@ -67,29 +65,10 @@ void tst_TextNumbers::textToNumber()
     QFETCH(QString, text);
     QFETCH(bool, converts);
     QFETCH(int, value);
-    const std::optional<int> got = ::textToNumber(text, QLocale(locale));
+    const std::optional<int> got = drill::textToNumber(text, QLocale(locale));
     QCOMPARE(got.has_value(), converts);
     if (converts)
         QCOMPARE(*got, value);
-}
-
-void tst_TextNumbers::leadingNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("digits") << "20" << 20;
-    QTest::newRow("digits then more") << "5 minutes" << 5;
-    QTest::newRow("blank first") << " 7" << 7;
-    QTest::newRow("no digits") << "abc" << 0;
-    QTest::newRow("the largest") << "2147483647" << 2147483647;
-    QTest::newRow("beyond 32 bits") << "99999999999" << 2147483647;
-}
-
-void tst_TextNumbers::leadingNumber()
-{
-    QFETCH(QString, text);
-    QTEST(::leadingNumber(text), "value");
 }
 
 QTEST_GUILESS_MAIN(tst_TextNumbers)

@@ -2,6 +2,8 @@
 
 #include "core/RandomSource.h"
 
+namespace drill {
+
 QString operatorText(QuestionKind kind)
 {
     switch (kind) {
@@ -93,21 +95,21 @@ Question drawQuestionOfKind(QuestionKind kind, RandomSource &random)
     return q;
 }
 
-Question DrawQuestion(Drill drill, RandomSource &random)
+Question DrawQuestion(Kind drill, RandomSource &random)
 {
     random.reseed();
     QuestionKind kind = QuestionKind::Multiplication;
     switch (drill) {
-    case Drill::Form1:
+    case Kind::TimesTable:
         kind = coin(random) == 0 ? QuestionKind::Multiplication : QuestionKind::Division;
         break;
-    case Drill::Form2:
+    case Kind::AddSubWithin100:
         kind = coin(random) == 0 ? QuestionKind::Addition100 : QuestionKind::Subtraction100;
         break;
-    case Drill::Form7:
+    case Kind::AddSubWithin1000:
         kind = coin(random) == 0 ? QuestionKind::Addition1000 : QuestionKind::Subtraction1000;
         break;
-    case Drill::Form4:
+    case Kind::Mixed:
         if (coin(random) == 0)
             kind = coin(random) == 0 ? QuestionKind::Addition100 : QuestionKind::Subtraction100;
         else
@@ -116,3 +118,5 @@ Question DrawQuestion(Drill drill, RandomSource &random)
     }
     return drawQuestionOfKind(kind, random);
 }
+
+} // namespace drill

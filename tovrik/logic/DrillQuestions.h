@@ -4,8 +4,15 @@
 
 class RandomSource;
 
-// The four drills of the program, named after the window that runs them.
-enum class Drill { Form1, Form2, Form4, Form7 };
+namespace drill {
+
+// The four drills of the program, by what they drill.
+enum class Kind {
+    TimesTable,       // multiplication table and the matching exact divisions
+    AddSubWithin100,  // addition and subtraction of two-digit numbers within 100
+    Mixed,            // the times-table and the within-100 questions, mixed
+    AddSubWithin1000, // addition and subtraction within 1000
+};
 
 // The six kinds of question the drills ask.
 enum class QuestionKind {
@@ -35,5 +42,7 @@ QString operatorText(QuestionKind kind);
 // first number first, so every pair that passes is equally likely. Does not reseed.
 Question drawQuestionOfKind(QuestionKind kind, RandomSource &random);
 
-// Reseeds the source, picks the kind with the drill's coins and draws a question of it.
-Question DrawQuestion(Drill drill, RandomSource &random);
+// Reseeds the source, picks the question kind with the drill's coins and draws a question of it.
+Question DrawQuestion(Kind kind, RandomSource &random);
+
+} // namespace drill

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+namespace drill {
+
 namespace {
 
 // Adds one unless that would pass the 32-bit range, where the count stays as it is.
@@ -38,7 +40,7 @@ bool DrillRun::grade(const QString &typed, int rightAnswer)
 bool DrillRun::countAnswer(int questionLimit)
 {
     increment(m_done);
-    const int limit = questionLimit == 0 ? DefaultQuestionLimit : questionLimit;
+    const int limit = questionLimit == 0 ? kDefaultQuestionLimit : questionLimit;
     return m_done == limit;
 }
 
@@ -56,3 +58,5 @@ void DrillRun::clearCounts()
     m_right = 0;
     m_wrong = 0;
 }
+
+} // namespace drill

@@ -2,13 +2,28 @@
 
 #include <QString>
 
+namespace drill {
+
+// The limits chosen on the menu, as its two number labels show them: minutes for the time form
+// and a number of questions, 0 where a label is empty. A limit entered for the other form earlier
+// in the same visit to the menu is kept, so a drill can have both.
+struct Limits {
+    int minutes = 0;
+    int questions = 0;
+
+    friend bool operator==(const Limits &, const Limits &) = default;
+};
+
+// How a drill ended: by its question limit, or by its time running out.
+enum class Ending { ByCount, ByTime };
+
 // The counts of one drill and its two limits: the answers given, right and wrong, and the
 // seconds left when the drill runs for a time. Plain values in, plain values out.
 class DrillRun
 {
 public:
     // A question limit of 0 stands for this many answers.
-    static constexpr int DefaultQuestionLimit = 30000;
+    static constexpr int kDefaultQuestionLimit = 30000;
 
     // Starts a drill. minutes > 0 makes it a timed drill of minutes * 60 seconds; seconds that
     // would pass the 32-bit range are held at 2147483647.
@@ -42,3 +57,5 @@ private:
     int m_secondsLeft = 0;
     int m_givenAnswer = 0;
 };
+
+} // namespace drill

@@ -2,6 +2,8 @@
 
 #include "logic/TextNumbers.h"
 
+namespace drill {
+
 QString scoreText(int done, int right)
 {
     if (done <= 0)
@@ -25,14 +27,16 @@ QString rateText(int done, int minutes)
     return digitText(done / minutes);
 }
 
-ReportTexts reportTexts(int done, int right, int wrong, bool rateWanted, int minutes)
+ReportTexts reportTexts(int done, int right, int wrong, Ending ending, int minutes)
 {
     ReportTexts t;
     t.done = digitText(done);
     t.right = digitText(right);
     t.wrong = digitText(wrong);
     t.score = scoreText(done, right);
-    if (rateWanted)
+    if (ending == Ending::ByTime)
         t.rate = rateText(done, minutes);
     return t;
 }
+
+} // namespace drill

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "logic/DrillRun.h"
+
 #include <QString>
+
+namespace drill {
 
 // The figures of a drill's report, as the texts their labels show.
 struct ReportTexts {
@@ -18,5 +22,7 @@ QString scoreText(int done, int right);
 // Answers per minute, rounded down; empty when there are no minutes to divide by.
 QString rateText(int done, int minutes);
 
-// All figures of a report. A rate is given only when rateWanted (a drill that ended by time).
-ReportTexts reportTexts(int done, int right, int wrong, bool rateWanted, int minutes);
+// All figures of a report. A rate is given only after a drill that ended by time.
+ReportTexts reportTexts(int done, int right, int wrong, Ending ending, int minutes);
+
+} // namespace drill

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+namespace drill {
+
 std::optional<int> textToNumber(const QString &text, const QLocale &locale)
 {
     // Compatibility folding turns full-width digits, signs and points typed with a Chinese input
@@ -28,24 +30,9 @@ std::optional<int> textToNumber(const QString &text, const QLocale &locale)
     return static_cast<int>(whole);
 }
 
-int leadingNumber(const QString &text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i) == QLatin1Char(' '))
-        ++i;
-    qint64 value = 0;
-    for (; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
-        value = value * 10 + (c.unicode() - '0');
-        if (value > std::numeric_limits<int>::max())
-            return std::numeric_limits<int>::max();
-    }
-    return static_cast<int>(value);
-}
-
 QString digitText(qint64 value)
 {
     return QString::number(value);
 }
+
+} // namespace drill

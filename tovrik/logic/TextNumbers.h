@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace drill {
+
 // Reads a typed entry as one whole number in the given locale: blanks around it, a sign, a
 // decimal fraction and grouping separators are allowed, and full-width digits and signs count as
 // their ASCII forms. A fraction is rounded to the nearest whole number, halves to the even
@@ -12,9 +14,7 @@
 // the 32-bit signed range give no value.
 std::optional<int> textToNumber(const QString &text, const QLocale &locale = QLocale());
 
-// The number in the leading digits of a label's text (blanks before them are skipped); 0 when the
-// text does not start with a digit. Digits beyond the 32-bit range give 2147483647.
-int leadingNumber(const QString &text);
-
 // A whole number as its plain decimal digits, without blank.
 QString digitText(qint64 value);
+
+} // namespace drill

@@ -1,6 +1,6 @@
 #include "windows/Form1.h"
 
-Form1::Form1(QWidget *parent) : FormDrill(Drill::Form1, parent)
+Form1::Form1(QWidget *parent) : FormDrill(drill::Kind::TimesTable, parent)
 {
     setObjectName(QStringLiteral("Form1"));
 }

@@ -1,6 +1,6 @@
 #include "windows/Form2.h"
 
-Form2::Form2(QWidget *parent) : FormDrill(Drill::Form2, parent)
+Form2::Form2(QWidget *parent) : FormDrill(drill::Kind::AddSubWithin100, parent)
 {
     setObjectName(QStringLiteral("Form2"));
 }

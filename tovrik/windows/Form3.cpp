@@ -4,6 +4,7 @@
 #include "core/Services.h"
 #include "logic/TextNumbers.h"
 #include "widgets/Fonts.h"
+#include "widgets/FormKit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/Form1.h"
@@ -11,121 +12,139 @@
 #include "windows/Form4.h"
 #include "windows/Form7.h"
 #include "windows/FormPictures.h"
-#include "windows/FormWidgets.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <optional>
+
 namespace {
 
-const QString RefusalText = QStringLiteral("对不起，请重新选择");
-const QString RefusalTitle = QStringLiteral("训练形式选择错误");
+const QString kRefusalText = QStringLiteral("对不起，请重新选择");
+const QString kRefusalTitle = QStringLiteral("训练形式选择错误");
 
-using formWidgets::makeLabel;
+// The row of buttons: the four drills, each with the kind it opens, and "退出".
+struct ButtonControl {
+    const char *name;
+    const char *caption;
+    form::Rect at;
+    const char *tip;
+    std::optional<drill::Kind> opens; // none for "退出"
+};
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QString &tip)
+const ButtonControl kButtons[] = {
+    {"Command5",
+     "1000以内加减法",
+     {840, 4080, 1335, 615},
+     "练习进行20以内加减法",
+     drill::Kind::AddSubWithin1000},
+    {"Command1", "表内乘除法", {2280, 4080, 1335, 615}, "进行表内乘除法的练习", drill::Kind::TimesTable},
+    {"Command2",
+     "百以内加减法",
+     {3720, 4080, 1335, 615},
+     "练习进行百以内加减法",
+     drill::Kind::AddSubWithin100},
+    {"Command4",
+     "综合训练",
+     {5160, 4080, 1335, 615},
+     "表内乘除法和百以内加减法口算混合训练",
+     drill::Kind::Mixed},
+    {"Command3", "退出", {6600, 4080, 1095, 615}, "退出本程序", std::nullopt},
+};
+
+// The drill window of a kind, opened (not yet shown) when it is not open.
+FormDrill *openDrillWindow(drill::Kind kind)
 {
-    auto *button = new FormButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(fonts::make(QStringLiteral("隶书"), 15));
-    button->setToolTip(tip);
-    return button;
+    WindowRegistry &registry = WindowRegistry::instance();
+    switch (kind) {
+    case drill::Kind::TimesTable:
+        return registry.open<Form1>();
+    case drill::Kind::AddSubWithin100:
+        return registry.open<Form2>();
+    case drill::Kind::Mixed:
+        return registry.open<Form4>();
+    case drill::Kind::AddSubWithin1000:
+        return registry.open<Form7>();
+    }
+    return nullptr;
 }
 
 } // namespace
 
 Form3::Form3(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Tovrik     "));
-    twips::setClientSize(this, 8265, 5580);
-    formWidgets::fixedSizeFrame(this);
-    formWidgets::paintCyan(this, false);
+    form::setupFixedWindow(this, QStringLiteral("Form3"), QStringLiteral("Tovrik     "), 8265, 5580);
+    form::fillBackground(this, form::kCyan, false);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    twips::place(Image1, 1560, 360, 5550, 1080);
-    Image1->setPixmap(formPictures::banner(Image1->size(), QStringLiteral("小学生口算训练"),
-                                           QStringLiteral("欢迎老师和同学们提出宝贵意见和建议！")));
+    QLabel *banner = form::addPicture(this, "Image1", {1560, 360, 5550, 1080});
+    const QString title = QStringLiteral("小学生口算训练");
+    const QString notice = QStringLiteral("欢迎老师和同学们提出宝贵意见和建议！");
+    banner->setPixmap(formPictures::banner(banner->size(), title, notice));
+    form::describe(banner, title, notice);
 
-    Frame1 = new QGroupBox(QStringLiteral("训练形式：任选其一"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFont(fonts::make(QStringLiteral("隶书"), 14.25));
-    Frame1->setToolTip(QStringLiteral("先选择训练形式，再选择练习内容！"));
-    twips::place(Frame1, 2160, 1800, 3375, 1575);
+    addChoice();
+    addButtons();
 
-    const QFont optionFont = fonts::make(QStringLiteral("仿宋_GB2312"), 14.25);
-    Option1 = new QRadioButton(QStringLiteral("按时间进行训练"), Frame1);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setFont(optionFont);
-    Option1->setToolTip(
-        QStringLiteral("给定训练时间，测试口算的速度。综合训练项目每分能做60题以上就可以参加区口算比赛了。"));
-    twips::place(Option1, 360, 360, 2655, 540);
-
-    Option2 = new QRadioButton(QStringLiteral("按题目量进行训练"), Frame1);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setFont(optionFont);
-    Option2->setToolTip(QStringLiteral("给定训练的题数，测试口算的正确率。"));
-    twips::place(Option2, 360, 840, 2895, 540);
-
-    const QFont numberFont = fonts::make(QStringLiteral("Arial"), 24);
-    const QFont unitFont = fonts::make(QStringLiteral("仿宋_GB2312"), 18);
-    Label1 = makeLabel(this, "Label1", QString(), numberFont, Qt::AlignHCenter);
-    twips::place(Label1, 5040, 2040, 1815, 495);
-    Label3 = makeLabel(this, "Label3", QStringLiteral("分"), unitFont);
-    twips::place(Label3, 6840, 2160, 615, 495);
-    Label2 = makeLabel(this, "Label2", QString(), numberFont, Qt::AlignHCenter);
-    twips::place(Label2, 4920, 2640, 2055, 495);
-    Label4 = makeLabel(this, "Label4", QStringLiteral("题"), unitFont);
-    twips::place(Label4, 6840, 2640, 615, 495);
-
-    Command5 = makeButton(this, "Command5", QStringLiteral("1000以内加减法"),
-                          QStringLiteral("练习进行20以内加减法"));
-    twips::place(Command5, 840, 4080, 1335, 615);
-    Command1
-        = makeButton(this, "Command1", QStringLiteral("表内乘除法"), QStringLiteral("进行表内乘除法的练习"));
-    twips::place(Command1, 2280, 4080, 1335, 615);
-    Command2 = makeButton(this, "Command2", QStringLiteral("百以内加减法"),
-                          QStringLiteral("练习进行百以内加减法"));
-    twips::place(Command2, 3720, 4080, 1335, 615);
-    Command4 = makeButton(this, "Command4", QStringLiteral("综合训练"),
-                          QStringLiteral("表内乘除法和百以内加减法口算混合训练"));
-    twips::place(Command4, 5160, 4080, 1335, 615);
-    Command3 = makeButton(this, "Command3", QStringLiteral("退出"), QStringLiteral("退出本程序"));
-    twips::place(Command3, 6600, 4080, 1095, 615);
-
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Option1);
-    setTabOrder(Option1, Option2);
-    setTabOrder(Option2, Command5);
-    Command1->setFocus();
-
+    auto *exit = findChild<QPushButton *>(QStringLiteral("Command3"));
+    connect(exit, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(m_drillButtons, &QButtonGroup::idClicked, this,
+            [this](int id) { openDrill(static_cast<drill::Kind>(id)); });
     connect(Option1, &QRadioButton::clicked, this, &Form3::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form3::Option2_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
 
     Form_Load();
 }
 
-QString Form3::minutesText() const
+// The frame with the two training forms, and the number rows beside it.
+void Form3::addChoice()
 {
-    return Label1->text();
+    Frame1
+        = form::add<QGroupBox>(this, "Frame1", {2160, 1800, 3375, 1575}, fonts::make(fonts::kLishu, 14.25));
+    Frame1->setTitle(QStringLiteral("训练形式：任选其一"));
+    form::setTip(Frame1, QStringLiteral("先选择训练形式，再选择练习内容！"));
+
+    const QFont optionFont = fonts::make(fonts::kFangsong, 14.25);
+    Option1 = form::add<QRadioButton>(Frame1, "Option1", QStringLiteral("按时间进行训练"),
+                                      {360, 360, 2655, 540}, optionFont);
+    form::setTip(Option1,
+                 QStringLiteral("给定训练时间，测试口算的速度。综合训练项目每分能做60题以上就可以参加"
+                                "区口算比赛了。"));
+    Option2 = form::add<QRadioButton>(Frame1, "Option2", QStringLiteral("按题目量进行训练"),
+                                      {360, 840, 2895, 540}, optionFont);
+    form::setTip(Option2, QStringLiteral("给定训练的题数，测试口算的正确率。"));
+
+    const QFont numberFont = fonts::make(fonts::kArial, 24);
+    const QFont unitFont = fonts::make(fonts::kFangsong, 18);
+    Label1 = form::addLabel(this, "Label1", QString(), {5040, 2040, 1815, 495}, numberFont, Qt::AlignHCenter);
+    Label1->setAccessibleDescription(QStringLiteral("训练时间（分钟）"));
+    Label3 = form::addLabel(this, "Label3", QStringLiteral("分"), {6840, 2160, 615, 495}, unitFont);
+    Label2 = form::addLabel(this, "Label2", QString(), {4920, 2640, 2055, 495}, numberFont, Qt::AlignHCenter);
+    Label2->setAccessibleDescription(QStringLiteral("训练题数"));
+    Label4 = form::addLabel(this, "Label4", QStringLiteral("题"), {6840, 2640, 615, 495}, unitFont);
 }
 
-QString Form3::questionsText() const
+// The row of five buttons; the drill buttons answer through one group, by the kind they open.
+void Form3::addButtons()
 {
-    return Label2->text();
+    m_drillButtons = new QButtonGroup(this);
+    const QFont font = fonts::make(fonts::kLishu, 15);
+    for (const ButtonControl &b : kButtons) {
+        auto *button
+            = form::add<form::WrappingButton>(this, b.name, QString::fromUtf8(b.caption), b.at, font);
+        form::setTip(button, QString::fromUtf8(b.tip));
+        if (b.opens)
+            m_drillButtons->addButton(button, static_cast<int>(*b.opens));
+    }
+    const auto button = [this](const char *name) { return findChild<QPushButton *>(QLatin1String(name)); };
+    // The keyboard order of the menu; the first button has the focus when the window is shown.
+    form::chainTabOrder({button("Command1"), button("Command2"), button("Command3"), button("Command4"),
+                         Option1, Option2, button("Command5")});
+    button("Command1")->setFocus();
 }
 
 void Form3::Form_Load()
@@ -133,10 +152,16 @@ void Form3::Form_Load()
     twips::moveTo(this, 500, 500);
     Label3->hide();
     Label4->hide();
-    Label1->clear();
-    Label2->clear();
+    clearLimits();
     m_minutesChosen = 0;
     m_questionsChosen = 0;
+}
+
+void Form3::clearLimits()
+{
+    Label1->clear();
+    Label2->clear();
+    m_limits = {};
 }
 
 void Form3::clearOptions()
@@ -152,7 +177,7 @@ void Form3::clearOptions()
 
 void Form3::refuse()
 {
-    services::dialogs().inform(this, RefusalText, RefusalTitle);
+    services::dialogs().inform(this, kRefusalText, kRefusalTitle);
     clearOptions();
 }
 
@@ -160,7 +185,7 @@ void Form3::Option1_Click()
 {
     const QString answer = services::dialogs().input(
         this, QStringLiteral("欢迎，请问您想练多少时间啊？(以分钟计算,最少 1 分钟)"));
-    if (const std::optional<int> minutes = textToNumber(answer))
+    if (const std::optional<int> minutes = drill::textToNumber(answer))
         m_minutesChosen = *minutes;
     if (m_minutesChosen < 1) {
         refuse();
@@ -168,7 +193,8 @@ void Form3::Option1_Click()
     }
     Label2->hide();
     Label4->hide();
-    Label1->setText(digitText(m_minutesChosen));
+    m_limits.minutes = m_minutesChosen;
+    Label1->setText(drill::digitText(m_minutesChosen));
     Label1->show();
     Label3->show();
 }
@@ -181,16 +207,17 @@ void Form3::Option2_Click()
     Label4->show();
     const QString answer
         = services::dialogs().input(this, QStringLiteral("欢迎，请问您想练习多少题啊？（最少1题） "));
-    if (const std::optional<int> questions = textToNumber(answer))
+    if (const std::optional<int> questions = drill::textToNumber(answer))
         m_questionsChosen = *questions;
     if (m_questionsChosen < 1) {
         refuse();
         return;
     }
-    Label2->setText(digitText(m_questionsChosen));
+    m_limits.questions = m_questionsChosen;
+    Label2->setText(drill::digitText(m_questionsChosen));
 }
 
-template <class W> void Form3::openDrill()
+void Form3::openDrill(drill::Kind kind)
 {
     if (!Option1->isChecked() && m_questionsChosen < 1) {
         refuse();
@@ -200,33 +227,36 @@ template <class W> void Form3::openDrill()
         refuse();
         return;
     }
-    // Opening the drill reads the minutes from Label1; showing it presents the first question.
-    W *drill = WindowRegistry::instance().show<W>();
+    // The drill loads with the limits the labels show; showing it presents the first question in
+    // its empty answer box.
+    FormDrill *drill = openDrillWindow(kind);
+    drill->Form_Load(m_limits);
+    drill->show();
+    drill->raise();
+    drill->activateWindow();
     hide();
     m_minutesChosen = 0;
     m_questionsChosen = 0;
-    if (auto *answerBox = static_cast<QWidget *>(drill)->findChild<QLineEdit *>(QStringLiteral("Text1")))
-        answerBox->clear();
 }
 
 void Form3::Command1_Click()
 {
-    openDrill<Form1>();
+    openDrill(drill::Kind::TimesTable);
 }
 
 void Form3::Command2_Click()
 {
-    openDrill<Form2>();
+    openDrill(drill::Kind::AddSubWithin100);
 }
 
 void Form3::Command4_Click()
 {
-    openDrill<Form4>();
+    openDrill(drill::Kind::Mixed);
 }
 
 void Form3::Command5_Click()
 {
-    openDrill<Form7>();
+    openDrill(drill::Kind::AddSubWithin1000);
 }
 
 void Form3::Command3_Click()
@@ -246,7 +276,6 @@ void Form3::closeEvent(QCloseEvent *event)
 void Form3::ReturnToMenu()
 {
     Form3 *menu = WindowRegistry::instance().show<Form3>();
-    menu->Label1->clear();
-    menu->Label2->clear();
+    menu->clearLimits();
     menu->clearOptions();
 }

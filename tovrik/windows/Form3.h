@@ -1,7 +1,11 @@
 #pragma once
 
+#include "logic/DrillQuestions.h"
+#include "logic/DrillRun.h"
+
 #include <QWidget>
 
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -15,10 +19,9 @@ class Form3 : public QWidget
 public:
     explicit Form3(QWidget *parent = nullptr);
 
-    // The limits handed to the drills: the texts of Label1 (minutes) and Label2 (questions);
-    // empty for no limit of that form.
-    QString minutesText() const;
-    QString questionsText() const;
+    // The limits a drill opened now gets: what the number labels Label1 (minutes) and Label2
+    // (questions) show, hidden or not; 0 where a label is empty.
+    drill::Limits limits() const { return m_limits; }
 
     // Gives control back to the menu after a drill or the report has closed: empty number labels,
     // no training form chosen, the menu on show (opened afresh if it was not open).
@@ -37,12 +40,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addChoice();
+    void addButtons();
     void Form_Load();
     void clearOptions();
+    void clearLimits();
     void refuse();
-    template <class W> void openDrill();
+    void openDrill(drill::Kind kind);
 
-    QLabel *Image1 = nullptr;
     QGroupBox *Frame1 = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
@@ -50,12 +55,9 @@ private:
     QLabel *Label3 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label4 = nullptr;
-    QPushButton *Command5 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command3 = nullptr;
+    QButtonGroup *m_drillButtons = nullptr;
 
     int m_minutesChosen = 0;
     int m_questionsChosen = 0;
+    drill::Limits m_limits; // what Label1 and Label2 show
 };

@@ -1,6 +1,6 @@
 #include "windows/Form4.h"
 
-Form4::Form4(QWidget *parent) : FormDrill(Drill::Form4, parent)
+Form4::Form4(QWidget *parent) : FormDrill(drill::Kind::Mixed, parent)
 {
     setObjectName(QStringLiteral("Form4"));
 }

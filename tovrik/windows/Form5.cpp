@@ -1,13 +1,11 @@
 #include "windows/Form5.h"
 
 #include "logic/ReportFigures.h"
-#include "logic/TextNumbers.h"
 #include "widgets/Fonts.h"
+#include "widgets/FormKit.h"
 #include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
 #include "windows/Form3.h"
 #include "windows/FormPictures.h"
-#include "windows/FormWidgets.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -16,92 +14,119 @@
 
 namespace {
 
-using formWidgets::makeLabel;
+enum class Face { Words, SmallWords, Figures, Score };
 
-QLabel *makeFace(QWidget *parent, const char *name, const QString &file)
+QFont fontOf(Face face)
 {
-    QLabel *picture = formWidgets::makePicture(parent, name);
-    picture->setPixmap(formPictures::facePixmap(file, twips::toPixels(480)));
-    return picture;
+    switch (face) {
+    case Face::Words:
+        return fonts::make(fonts::kLishu, 15.75);
+    case Face::SmallWords:
+        return fonts::make(fonts::kLishu, 15);
+    case Face::Figures:
+        return fonts::make(fonts::kArial, 21.75);
+    case Face::Score:
+        return fonts::make(fonts::kArial, 18);
+    }
+    return {};
 }
+
+// The texts of the report: the words, and the figures (centred) that FillReport writes.
+struct TextControl {
+    const char *name;
+    const char *text;
+    form::Rect at;
+    Face face;
+    const char *meaning; // what a figure stands for, for a screen reader; null for words
+};
+
+const TextControl kTexts[] = {
+    {"Label1_1", "共做", {720, 1920, 975, 495}, Face::Words, nullptr},
+    {"Label4", "", {1560, 1860, 855, 495}, Face::Figures, "共做题数"},
+    {"Label7_0", "题", {2640, 1980, 375, 375}, Face::Words, nullptr},
+    {"Label10", "每分", {3360, 2040, 735, 495}, Face::SmallWords, nullptr},
+    {"Label11", "", {4200, 1920, 855, 495}, Face::Figures, "每分钟做的题数"},
+    {"Label12", "题", {5160, 2040, 375, 375}, Face::SmallWords, nullptr},
+    {"Label5", "", {1560, 2520, 855, 495}, Face::Figures, "答对题数"},
+    {"Label7_1", "题", {2640, 2700, 375, 375}, Face::Words, nullptr},
+    {"Label8", "得分", {3720, 2640, 975, 615}, Face::Words, nullptr},
+    {"Label9", "", {4800, 2640, 735, 735}, Face::Score, "得分"},
+    {"Label6", "", {1560, 3240, 855, 495}, Face::Figures, "答错题数"},
+    {"Label7_2", "题", {2640, 3360, 375, 375}, Face::Words, nullptr},
+};
 
 } // namespace
 
 Form5::Form5(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("成绩汇报 "));
-    twips::setClientSize(this, 5700, 4140);
-    formWidgets::fixedSizeFrame(this);
-    formWidgets::paintCyan(this, false);
+    form::setupFixedWindow(this, QStringLiteral("Form5"), QStringLiteral("成绩汇报 "), 5700, 4140);
+    form::fillBackground(this, form::kCyan, false);
 
-    // A tiny box without behaviour; first in the Tab order, but the Tab key passes it by.
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    // A tiny box without behaviour; first in the Tab order, but the Tab key passes it by. It holds
+    // nothing, so it offers no edit menu either.
+    Text1 = form::add<QLineEdit>(this, "Text1", {3285, 3600, 90, 180});
     Text1->setFocusPolicy(Qt::ClickFocus);
-    twips::place(Text1, 3285, 3600, 90, 180);
+    Text1->setContextMenuPolicy(Qt::NoContextMenu);
+    form::describe(Text1, QStringLiteral("空白框"));
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    twips::place(Image1, 240, 360, 5220, 810);
-    Image1->setPixmap(formPictures::banner(Image1->size(), QStringLiteral("看看我的成绩"), QString()));
-    Image1->setToolTip(QStringLiteral("虚心使人进步，骄傲使人落后！"));
+    addPictures();
+    addTexts();
+    Label4 = label("Label4");
+    Label5 = label("Label5");
+    Label6 = label("Label6");
+    Label9 = label("Label9");
+    Label10 = label("Label10");
+    Label11 = label("Label11");
+    Label12 = label("Label12");
 
-    const QFont words = fonts::make(QStringLiteral("隶书"), 15.75);
-    const QFont smallWords = fonts::make(QStringLiteral("隶书"), 15);
-    const QFont figures = fonts::make(QStringLiteral("Arial"), 21.75);
-
-    Label1_1 = makeLabel(this, "Label1_1", QStringLiteral("共做"), words);
-    twips::place(Label1_1, 720, 1920, 975, 495);
-    Label4 = makeLabel(this, "Label4", QString(), figures, Qt::AlignHCenter);
-    twips::place(Label4, 1560, 1860, 855, 495);
-    Label7_0 = makeLabel(this, "Label7_0", QStringLiteral("题"), words);
-    twips::place(Label7_0, 2640, 1980, 375, 375);
-    Label10 = makeLabel(this, "Label10", QStringLiteral("每分"), smallWords);
-    twips::place(Label10, 3360, 2040, 735, 495);
-    Label11 = makeLabel(this, "Label11", QString(), figures, Qt::AlignHCenter);
-    twips::place(Label11, 4200, 1920, 855, 495);
-    Label12 = makeLabel(this, "Label12", QStringLiteral("题"), smallWords);
-    twips::place(Label12, 5160, 2040, 375, 375);
-
-    Image2 = makeFace(this, "Image2", formPictures::SmileFile);
-    twips::place(Image2, 840, 2587, 480, 480);
-    Label5 = makeLabel(this, "Label5", QString(), figures, Qt::AlignHCenter);
-    twips::place(Label5, 1560, 2520, 855, 495);
-    Label7_1 = makeLabel(this, "Label7_1", QStringLiteral("题"), words);
-    twips::place(Label7_1, 2640, 2700, 375, 375);
-    Label8 = makeLabel(this, "Label8", QStringLiteral("得分"), words);
-    twips::place(Label8, 3720, 2640, 975, 615);
-    Label9 = makeLabel(this, "Label9", QString(), fonts::make(QStringLiteral("Arial"), 18), Qt::AlignHCenter);
-    twips::place(Label9, 4800, 2640, 735, 735);
-
-    Image3 = makeFace(this, "Image3", formPictures::FrownFile);
-    twips::place(Image3, 840, 3240, 480, 480);
-    Label6 = makeLabel(this, "Label6", QString(), figures, Qt::AlignHCenter);
-    twips::place(Label6, 1560, 3240, 855, 495);
-    Label7_2 = makeLabel(this, "Label7_2", QStringLiteral("题"), words);
-    twips::place(Label7_2, 2640, 3360, 375, 375);
-
-    Command1 = new FormButton(QStringLiteral("退出"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(smallWords);
-    twips::place(Command1, 4080, 3360, 855, 495);
+    Command1 = form::add<form::WrappingButton>(this, "Command1", QStringLiteral("退出"),
+                                               {4080, 3360, 855, 495}, fontOf(Face::SmallWords));
 
     setTabOrder(Text1, Command1);
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 }
 
-void Form5::FillReport(int done, int right, int wrong, bool rateWanted)
+void Form5::addTexts()
 {
-    const Form3 *menu = WindowRegistry::instance().find<Form3>();
-    const int minutes = menu ? leadingNumber(menu->minutesText()) : 0;
-    const ReportTexts texts = reportTexts(done, right, wrong, rateWanted, minutes);
+    for (const TextControl &t : kTexts) {
+        const bool figure = t.meaning != nullptr;
+        QLabel *shown = form::addLabel(this, t.name, QString::fromUtf8(t.text), t.at, fontOf(t.face),
+                                       figure ? Qt::AlignHCenter : Qt::AlignLeft);
+        if (figure)
+            shown->setAccessibleDescription(QString::fromUtf8(t.meaning));
+    }
+}
+
+void Form5::addPictures()
+{
+    QLabel *banner = form::addPicture(this, "Image1", {240, 360, 5220, 810});
+    banner->setPixmap(formPictures::banner(banner->size(), QStringLiteral("看看我的成绩"), QString()));
+    form::setTip(banner, QStringLiteral("虚心使人进步，骄傲使人落后！"));
+    form::describe(banner, QStringLiteral("看看我的成绩"));
+
+    const int side = twips::toPixels(480);
+    QLabel *smile = form::addPicture(this, "Image2", {840, 2587, 480, 480});
+    smile->setPixmap(formPictures::facePixmap(formPictures::kSmileFile, side));
+    form::describe(smile, QStringLiteral("答对"));
+    QLabel *frown = form::addPicture(this, "Image3", {840, 3240, 480, 480});
+    frown->setPixmap(formPictures::facePixmap(formPictures::kFrownFile, side));
+    form::describe(frown, QStringLiteral("答错"));
+}
+
+QLabel *Form5::label(const char *objectName) const
+{
+    return findChild<QLabel *>(QLatin1String(objectName), Qt::FindDirectChildrenOnly);
+}
+
+void Form5::FillReport(int done, int right, int wrong, drill::Ending ending, int minutes)
+{
+    const drill::ReportTexts texts = drill::reportTexts(done, right, wrong, ending, minutes);
     Label4->setText(texts.done);
     Label5->setText(texts.right);
     Label6->setText(texts.wrong);
     Label9->setText(texts.score);
-    if (rateWanted) {
+    if (ending == drill::Ending::ByTime) {
         Label11->setText(texts.rate);
     } else {
         // The whole per-minute row goes.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/DrillRun.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -15,8 +17,9 @@ class Form5 : public QWidget
 public:
     explicit Form5(QWidget *parent = nullptr);
 
-    // Fills the figures in; the rate is worked out from the menu's minutes when rateWanted.
-    void FillReport(int done, int right, int wrong, bool rateWanted);
+    // Fills the figures in; after an ending by time the rate is worked out from the minutes the
+    // drill ran with.
+    void FillReport(int done, int right, int wrong, drill::Ending ending, int minutes);
 
 public slots:
     void Command1_Click();
@@ -25,21 +28,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addTexts();
+    void addPictures();
+    QLabel *label(const char *objectName) const;
+
     QLineEdit *Text1 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Label1_1 = nullptr;
     QLabel *Label4 = nullptr;
-    QLabel *Label7_0 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label9 = nullptr;
     QLabel *Label10 = nullptr;
     QLabel *Label11 = nullptr;
     QLabel *Label12 = nullptr;
-    QLabel *Image2 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label7_1 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label9 = nullptr;
-    QLabel *Image3 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7_2 = nullptr;
     QPushButton *Command1 = nullptr;
 };

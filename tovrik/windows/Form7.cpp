@@ -1,6 +1,6 @@
 #include "windows/Form7.h"
 
-Form7::Form7(QWidget *parent) : FormDrill(Drill::Form7, parent)
+Form7::Form7(QWidget *parent) : FormDrill(drill::Kind::AddSubWithin1000, parent)
 {
     setObjectName(QStringLiteral("Form7"));
 }

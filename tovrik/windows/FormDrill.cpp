@@ -3,13 +3,14 @@
 #include "core/Services.h"
 #include "logic/TextNumbers.h"
 #include "widgets/Fonts.h"
+#include "widgets/FormKit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/Form3.h"
 #include "windows/Form5.h"
 #include "windows/FormPictures.h"
-#include "windows/FormWidgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -19,6 +20,15 @@
 #include <QTimer>
 
 #include <limits>
+
+bool DrillAnswerBox::isEnter(const QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    // Shift+Enter still types the Enter character; with Ctrl, Alt or the logo key it is a chord.
+    const Qt::KeyboardModifiers chord = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    return chord == Qt::NoModifier;
+}
 
 void DrillAnswerBox::focusInEvent(QFocusEvent *event)
 {
@@ -32,7 +42,7 @@ void DrillAnswerBox::focusInEvent(QFocusEvent *event)
 
 void DrillAnswerBox::keyPressEvent(QKeyEvent *event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && enterPressed) {
+    if (isEnter(event) && enterPressed) {
         if (enterPressed()) {
             event->accept();
             return;
@@ -53,256 +63,211 @@ void DrillFocusBox::focusInEvent(QFocusEvent *event)
 
 namespace {
 
-struct Rect {
-    int left, top, width, height;
+// The title of a drill: a label in a face, or a drawn banner when it has no text.
+struct Title {
+    const char *name;
+    QString text; // empty for the banner picture
+    form::Rect at;
+    QString face {};
+    double points = 0;
+    bool boldItalic = false;
+    QColor colour {};
 };
 
 // Where the four drill windows differ.
 struct DrillLayout {
     QString caption;
-    const char *titleName; // a label, or the banner picture when titleText is empty
-    QString titleText;
-    Rect title;
-    QString titleFont;
-    double titlePoints;
-    bool titleBoldItalic;
-    QColor titleColour;
+    Title title;
     QString exitTip;
     const char *smileName;
     const char *frownName;
-    int label1Left, label2Left, label3Left, label4Left;
-    int label1Width, label3Width;
+    int questionLefts[4]; // Label1 to Label4
+    int firstWidth;       // Label1
+    int secondWidth;      // Label3
     int questionTop;
     bool centredNumbers;
-    Rect text1;
-    Rect image1;
-    Rect text2;
-    int label6Left, label6Top;
+    form::Rect text1;
+    form::Rect image1;
+    form::Rect text2;
+    int label6Left;
+    int label6Top;
     int commandTop;
     int iconTop;
     int frownLeft;
 };
 
-const DrillLayout &layoutOf(Drill drill)
+const DrillLayout kTimesTable {
+    .caption = QStringLiteral("表内乘除法口算训练    "),
+    .title = {.name = "Label14_0",
+              .text = QStringLiteral("表内乘除法口算训练"),
+              .at = {960, 360, 4815, 615},
+              .face = fonts::kKai,
+              .points = 24,
+              .boldItalic = true,
+              .colour = QColor(255, 255, 0)},
+    .exitTip = QString(),
+    .smileName = "Image2",
+    .frownName = "Image3",
+    .questionLefts = {1680, 2640, 3360, 4200},
+    .firstWidth = 615,
+    .secondWidth = 615,
+    .questionTop = 2640,
+    .centredNumbers = true,
+    .text1 = {4800, 2520, 1095, 735},
+    .image1 = {6240, 2640, 615, 615},
+    .text2 = {360, 1200, 495, 270},
+    .label6Left = 1440,
+    .label6Top = 1200,
+    .commandTop = 4440,
+    .iconTop = 4680,
+    .frownLeft = 2760,
+};
+
+const DrillLayout kWithin100 {
+    .caption = QStringLiteral("百以内加减法"),
+    .title = {.name = "Image2", .text = QString(), .at = {1560, 360, 4695, 795}},
+    .exitTip = QStringLiteral("返回主菜单"),
+    .smileName = "Image3",
+    .frownName = "Image4",
+    .questionLefts = {1560, 2280, 2760, 3480},
+    .firstWidth = 615,
+    .secondWidth = 735,
+    .questionTop = 2520,
+    .centredNumbers = true,
+    .text1 = {3960, 2400, 1215, 855},
+    .image1 = {5400, 2520, 735, 735},
+    .text2 = {600, 1320, 375, 270},
+    .label6Left = 1680,
+    .label6Top = 1320,
+    .commandTop = 4560,
+    .iconTop = 4680,
+    .frownLeft = 2760,
+};
+
+const DrillLayout kMixed {
+    .caption = QStringLiteral("综合训练   "),
+    .title = {.name = "Label14_1",
+              .text = QStringLiteral("综合训练"),
+              .at = {720, 360, 3855, 1095},
+              .face = fonts::kLishu,
+              .points = 42,
+              .colour = QColor(0, 0, 0)},
+    .exitTip = QString(),
+    .smileName = "Image2",
+    .frownName = "Image3",
+    .questionLefts = {1440, 2400, 3120, 4080},
+    .firstWidth = 615,
+    .secondWidth = 615,
+    .questionTop = 2160,
+    .centredNumbers = false,
+    .text1 = {4560, 2040, 1215, 855},
+    .image1 = {6000, 2160, 735, 735},
+    .text2 = {480, 1560, 375, 495},
+    .label6Left = 1800,
+    .label6Top = 1320,
+    .commandTop = 4440,
+    .iconTop = 4747,
+    .frownLeft = 2880,
+};
+
+const DrillLayout kWithin1000 {
+    .caption = QStringLiteral("1000以内加减法口算练习      "),
+    .title = {.name = "Label5",
+              .text = QStringLiteral("1000以内加减法"),
+              .at = {1920, 360, 4455, 735},
+              .face = fonts::kHuawenLishu,
+              .points = 36,
+              .colour = QColor(0, 0, 0)},
+    .exitTip = QStringLiteral("返回主菜单"),
+    .smileName = "Image3",
+    .frownName = "Image4",
+    .questionLefts = {720, 2160, 2400, 3480},
+    .firstWidth = 1215,
+    .secondWidth = 1095,
+    .questionTop = 2520,
+    .centredNumbers = true,
+    .text1 = {3960, 2400, 1215, 855},
+    .image1 = {5520, 2520, 735, 735},
+    .text2 = {600, 1320, 375, 270},
+    .label6Left = 1680,
+    .label6Top = 1320,
+    .commandTop = 4560,
+    .iconTop = 4680,
+    .frownLeft = 2760,
+};
+
+const DrillLayout &layoutOf(drill::Kind kind)
 {
-    static const DrillLayout form1 {QStringLiteral("表内乘除法口算训练    "),
-                                    "Label14_0",
-                                    QStringLiteral("表内乘除法口算训练"),
-                                    {960, 360, 4815, 615},
-                                    QStringLiteral("楷体_GB2312"),
-                                    24,
-                                    true,
-                                    QColor(255, 255, 0),
-                                    QString(),
-                                    "Image2",
-                                    "Image3",
-                                    1680,
-                                    2640,
-                                    3360,
-                                    4200,
-                                    615,
-                                    615,
-                                    2640,
-                                    true,
-                                    {4800, 2520, 1095, 735},
-                                    {6240, 2640, 615, 615},
-                                    {360, 1200, 495, 270},
-                                    1440,
-                                    1200,
-                                    4440,
-                                    4680,
-                                    2760};
-    static const DrillLayout form2 {QStringLiteral("百以内加减法"),
-                                    "Image2",
-                                    QString(),
-                                    {1560, 360, 4695, 795},
-                                    QString(),
-                                    0,
-                                    false,
-                                    QColor(),
-                                    QStringLiteral("返回主菜单"),
-                                    "Image3",
-                                    "Image4",
-                                    1560,
-                                    2280,
-                                    2760,
-                                    3480,
-                                    615,
-                                    735,
-                                    2520,
-                                    true,
-                                    {3960, 2400, 1215, 855},
-                                    {5400, 2520, 735, 735},
-                                    {600, 1320, 375, 270},
-                                    1680,
-                                    1320,
-                                    4560,
-                                    4680,
-                                    2760};
-    static const DrillLayout form4 {QStringLiteral("综合训练   "),
-                                    "Label14_1",
-                                    QStringLiteral("综合训练"),
-                                    {720, 360, 3855, 1095},
-                                    QStringLiteral("隶书"),
-                                    42,
-                                    false,
-                                    QColor(0, 0, 0),
-                                    QString(),
-                                    "Image2",
-                                    "Image3",
-                                    1440,
-                                    2400,
-                                    3120,
-                                    4080,
-                                    615,
-                                    615,
-                                    2160,
-                                    false,
-                                    {4560, 2040, 1215, 855},
-                                    {6000, 2160, 735, 735},
-                                    {480, 1560, 375, 495},
-                                    1800,
-                                    1320,
-                                    4440,
-                                    4747,
-                                    2880};
-    static const DrillLayout form7 {QStringLiteral("1000以内加减法口算练习      "),
-                                    "Label5",
-                                    QStringLiteral("1000以内加减法"),
-                                    {1920, 360, 4455, 735},
-                                    QStringLiteral("华文隶书"),
-                                    36,
-                                    false,
-                                    QColor(0, 0, 0),
-                                    QStringLiteral("返回主菜单"),
-                                    "Image3",
-                                    "Image4",
-                                    720,
-                                    2160,
-                                    2400,
-                                    3480,
-                                    1215,
-                                    1095,
-                                    2520,
-                                    true,
-                                    {3960, 2400, 1215, 855},
-                                    {5520, 2520, 735, 735},
-                                    {600, 1320, 375, 270},
-                                    1680,
-                                    1320,
-                                    4560,
-                                    4680,
-                                    2760};
-    switch (drill) {
-    case Drill::Form1:
-        return form1;
-    case Drill::Form2:
-        return form2;
-    case Drill::Form4:
-        return form4;
-    case Drill::Form7:
-        return form7;
+    switch (kind) {
+    case drill::Kind::TimesTable:
+        return kTimesTable;
+    case drill::Kind::AddSubWithin100:
+        return kWithin100;
+    case drill::Kind::Mixed:
+        return kMixed;
+    case drill::Kind::AddSubWithin1000:
+        return kWithin1000;
     }
-    return form1;
+    return kTimesTable;
 }
 
-void place(QWidget *w, const Rect &r)
-{
-    twips::place(w, r.left, r.top, r.width, r.height);
-}
+// The fixed texts and counts below the question row, the same in every drill.
+struct CountText {
+    const char *name;
+    const char *text;
+    form::Rect at;
+    const char *meaning; // what a count stands for, for a screen reader; null for a word
+};
 
-using formWidgets::makeLabel;
-using formWidgets::makePicture;
+const CountText kCountTexts[] = {
+    {"Label15", "第", {600, 4080, 255, 375}, nullptr},  {"Label11", "", {960, 4080, 735, 375}, "已答题数"},
+    {"Label16", "题", {1800, 4080, 495, 375}, nullptr}, {"Label12", "", {1080, 4740, 855, 495}, "答对题数"},
+    {"Label18", "题", {2160, 4740, 495, 495}, nullptr}, {"Label13", "", {3360, 4740, 975, 495}, "答错题数"},
+    {"Label20", "题", {4560, 4740, 735, 495}, nullptr},
+};
 
-int menuNumber(QString (Form3::*text)() const)
+// How a screen reader speaks an operator; "x" alone would be read as a letter.
+QString spokenOperator(const QString &op)
 {
-    // A menu that is not open counts as empty labels.
-    const Form3 *menu = WindowRegistry::instance().find<Form3>();
-    return menu ? leadingNumber((menu->*text)()) : 0;
+    if (op == QLatin1String("x"))
+        return QStringLiteral("乘");
+    if (op == QStringLiteral("\u00F7"))
+        return QStringLiteral("除以");
+    if (op == QLatin1String("+"))
+        return QStringLiteral("加");
+    if (op == QLatin1String("-"))
+        return QStringLiteral("减");
+    return op;
 }
 
 } // namespace
 
-FormDrill::FormDrill(Drill drill, QWidget *parent) : QWidget(parent), m_drill(drill)
+FormDrill::FormDrill(drill::Kind kind, QWidget *parent) : QWidget(parent), m_kind(kind)
 {
-    const DrillLayout &lay = layoutOf(drill);
+    const DrillLayout &lay = layoutOf(kind);
     setWindowTitle(lay.caption);
+    form::setFixedFrame(this);
     twips::setClientSize(this, 8235, 5400);
-    formWidgets::fixedSizeFrame(this);
-    formWidgets::paintCyan(this, true);
+    form::fillBackground(this, form::kCyan, true);
 
-    if (lay.titleText.isEmpty()) {
-        QLabel *banner = makePicture(this, lay.titleName);
-        place(banner, lay.title);
-        banner->setPixmap(
-            formPictures::banner(banner->size(), QStringLiteral("百以内加减法口算训练"), QString()));
-    } else {
-        QLabel *title = makeLabel(
-            this, lay.titleName, lay.titleText,
-            fonts::make(lay.titleFont, lay.titlePoints, lay.titleBoldItalic, lay.titleBoldItalic));
-        QPalette titlePalette = title->palette();
-        titlePalette.setColor(QPalette::WindowText, lay.titleColour);
-        title->setPalette(titlePalette);
-        place(title, lay.title);
-        formWidgets::fitToWidth(title);
-    }
-
-    Text2 = new DrillFocusBox(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
+    addTitle();
+    Text2 = form::add<DrillFocusBox>(this, "Text2", lay.text2);
     Text2->setFocusPolicy(Qt::ClickFocus); // not in the Tab order
-    place(Text2, lay.text2);
+    // The focus box holds nothing a pupil could edit: no edit menu.
+    Text2->setContextMenuPolicy(Qt::NoContextMenu);
+    form::describe(Text2, QStringLiteral("下一题"));
+    Label6 = form::addLabel(this, "Label6", QString(), {lay.label6Left, lay.label6Top, 1215, 375},
+                            fonts::make(fonts::kArial, 15.75), Qt::AlignHCenter);
+    Label6->setAccessibleDescription(QStringLiteral("剩余秒数"));
+    addQuestionRow();
+    addCountRows();
+    addFaceIcons();
 
-    Label6
-        = makeLabel(this, "Label6", QString(), fonts::make(QStringLiteral("Arial"), 15.75), Qt::AlignHCenter);
-    twips::place(Label6, lay.label6Left, lay.label6Top, 1215, 375);
-
-    const QFont questionFont = fonts::make(QStringLiteral("Arial"), 24);
-    const Qt::Alignment numbers = lay.centredNumbers ? Qt::AlignHCenter : Qt::AlignLeft;
-    Label1 = makeLabel(this, "Label1", QString(), questionFont, numbers);
-    twips::place(Label1, lay.label1Left, lay.questionTop, lay.label1Width, 495);
-    Label2 = makeLabel(this, "Label2", QString(), questionFont);
-    twips::place(Label2, lay.label2Left, lay.questionTop, 375, 495);
-    Label3 = makeLabel(this, "Label3", QString(), questionFont, numbers);
-    twips::place(Label3, lay.label3Left, lay.questionTop, lay.label3Width, 495);
-    Label4 = makeLabel(this, "Label4", QStringLiteral("="), questionFont);
-    twips::place(Label4, lay.label4Left, lay.questionTop, 615, 375);
-
-    Text1 = new DrillAnswerBox(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(questionFont);
-    Text1->setMaxLength(std::numeric_limits<int>::max());
-    place(Text1, lay.text1);
-
-    Image1 = makePicture(this, "Image1");
-    place(Image1, lay.image1);
-
-    const QFont unitFont = fonts::make(QStringLiteral("楷体_GB2312"), 14.25);
-    const QFont countFont = fonts::make(QStringLiteral("Arial"), 18);
-    twips::place(makeLabel(this, "Label15", QStringLiteral("第"), unitFont), 600, 4080, 255, 375);
-    Label11 = makeLabel(this, "Label11", QString(), countFont, Qt::AlignHCenter);
-    twips::place(Label11, 960, 4080, 735, 375);
-    twips::place(makeLabel(this, "Label16", QStringLiteral("题"), unitFont), 1800, 4080, 495, 375);
-
-    const int iconSide = twips::toPixels(480);
-    QLabel *smile = makePicture(this, lay.smileName);
-    twips::place(smile, 480, lay.iconTop, 480, 480);
-    smile->setPixmap(formPictures::facePixmap(formPictures::SmileFile, iconSide));
-    Label12 = makeLabel(this, "Label12", QString(), countFont, Qt::AlignHCenter);
-    twips::place(Label12, 1080, 4740, 855, 495);
-    twips::place(makeLabel(this, "Label18", QStringLiteral("题"), unitFont), 2160, 4740, 495, 495);
-
-    QLabel *frown = makePicture(this, lay.frownName);
-    twips::place(frown, lay.frownLeft, lay.iconTop, 480, 480);
-    frown->setPixmap(formPictures::facePixmap(formPictures::FrownFile, iconSide));
-    Label13 = makeLabel(this, "Label13", QString(), countFont, Qt::AlignHCenter);
-    twips::place(Label13, 3360, 4740, 975, 495);
-    twips::place(makeLabel(this, "Label20", QStringLiteral("题"), unitFont), 4560, 4740, 735, 495);
-
-    Command1 = new FormButton(QStringLiteral("退出"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(fonts::make(QStringLiteral("隶书"), 14.25));
-    Command1->setToolTip(lay.exitTip);
-    twips::place(Command1, 6960, lay.commandTop, 975, 495);
+    Command1 = form::add<form::WrappingButton>(this, "Command1", QStringLiteral("退出"),
+                                               {6960, lay.commandTop, 975, 495},
+                                               fonts::make(fonts::kLishu, 14.25));
+    if (!lay.exitTip.isEmpty())
+        form::setTip(Command1, lay.exitTip);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -310,7 +275,78 @@ FormDrill::FormDrill(Drill drill, QWidget *parent) : QWidget(parent), m_drill(dr
 
     // The answer box comes first in the Tab order, then the exit button.
     setTabOrder(Text1, Command1);
+    wireFlow();
+}
 
+void FormDrill::addTitle()
+{
+    const Title &title = layoutOf(m_kind).title;
+    if (title.text.isEmpty()) {
+        QLabel *banner = form::addPicture(this, title.name, title.at);
+        const QString words = QStringLiteral("百以内加减法口算训练");
+        banner->setPixmap(formPictures::banner(banner->size(), words, QString()));
+        form::describe(banner, words);
+        return;
+    }
+    QLabel *label = form::addLabel(this, title.name, title.text, title.at,
+                                   fonts::make(title.face, title.points, title.boldItalic, title.boldItalic));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, title.colour);
+    label->setPalette(palette);
+    form::shrinkFontToFit(label, title.text);
+}
+
+// First number, operator, second number, "=", the answer box and the face.
+void FormDrill::addQuestionRow()
+{
+    const DrillLayout &lay = layoutOf(m_kind);
+    const QFont font = fonts::make(fonts::kArial, 24);
+    const Qt::Alignment numbers = lay.centredNumbers ? Qt::AlignHCenter : Qt::AlignLeft;
+    const int top = lay.questionTop;
+    const int *left = lay.questionLefts;
+    Label1 = form::addLabel(this, "Label1", QString(), {left[0], top, lay.firstWidth, 495}, font, numbers);
+    Label2 = form::addLabel(this, "Label2", QString(), {left[1], top, 375, 495}, font);
+    Label3 = form::addLabel(this, "Label3", QString(), {left[2], top, lay.secondWidth, 495}, font, numbers);
+    QLabel *equals = form::addLabel(this, "Label4", QStringLiteral("="), {left[3], top, 615, 375}, font);
+    form::describe(equals, QStringLiteral("等于"));
+
+    Text1 = form::add<DrillAnswerBox>(this, "Text1", lay.text1, font);
+    Text1->setMaxLength(std::numeric_limits<int>::max());
+    form::describe(Text1, QStringLiteral("答案"), QStringLiteral("输入得数，按回车键"));
+    Image1 = form::addPicture(this, "Image1", lay.image1);
+}
+
+void FormDrill::addCountRows()
+{
+    const QFont wordFont = fonts::make(fonts::kKai, 14.25);
+    const QFont countFont = fonts::make(fonts::kArial, 18);
+    for (const CountText &t : kCountTexts) {
+        const bool count = t.meaning != nullptr;
+        QLabel *label
+            = form::addLabel(this, t.name, QString::fromUtf8(t.text), t.at, count ? countFont : wordFont,
+                             count ? Qt::AlignHCenter : Qt::AlignLeft);
+        if (count)
+            label->setAccessibleDescription(QString::fromUtf8(t.meaning));
+    }
+    Label11 = findChild<QLabel *>(QStringLiteral("Label11"));
+    Label12 = findChild<QLabel *>(QStringLiteral("Label12"));
+    Label13 = findChild<QLabel *>(QStringLiteral("Label13"));
+}
+
+void FormDrill::addFaceIcons()
+{
+    const DrillLayout &lay = layoutOf(m_kind);
+    const int side = twips::toPixels(480);
+    QLabel *smile = form::addPicture(this, lay.smileName, {480, lay.iconTop, 480, 480});
+    smile->setPixmap(formPictures::facePixmap(formPictures::kSmileFile, side));
+    form::describe(smile, QStringLiteral("答对"));
+    QLabel *frown = form::addPicture(this, lay.frownName, {lay.frownLeft, lay.iconTop, 480, 480});
+    frown->setPixmap(formPictures::facePixmap(formPictures::kFrownFile, side));
+    form::describe(frown, QStringLiteral("答错"));
+}
+
+void FormDrill::wireFlow()
+{
     Text1->gotFocus = [this] { Text1_GotFocus(); };
     Text1->enterPressed = [this] { return Text1_Enter(); };
     Text1->beep = [this] { beep(); };
@@ -324,24 +360,21 @@ FormDrill::FormDrill(Drill drill, QWidget *parent) : QWidget(parent), m_drill(dr
     };
     connect(Timer1, &QTimer::timeout, this, &FormDrill::Timer1_Timer);
     connect(Command1, &QPushButton::clicked, this, &FormDrill::Command1_Click);
-
-    Form_Load();
 }
 
-void FormDrill::Form_Load()
+void FormDrill::Form_Load(const drill::Limits &limits)
 {
     twips::moveTo(this, 500, 500);
     Label11->setText(QStringLiteral("0"));
     Label12->setText(QStringLiteral("0"));
     Label13->setText(QStringLiteral("0"));
-    const int minutes = menuNumber(&Form3::minutesText);
-    m_run = DrillRun(minutes);
-    if (!m_run.timed()) {
-        Timer1->stop();
-        Label6->setEnabled(false);
-    } else {
+    m_limits = limits;
+    m_run = drill::DrillRun(limits.minutes);
+    Label6->setEnabled(m_run.timed());
+    if (m_run.timed())
         Timer1->start();
-    }
+    else
+        Timer1->stop();
 }
 
 void FormDrill::showEvent(QShowEvent *event)
@@ -365,10 +398,11 @@ void FormDrill::Text1_GotFocus()
 
 void FormDrill::PresentQuestion()
 {
-    const Question q = DrawQuestion(m_drill, services::random());
-    Label1->setText(digitText(q.first));
+    const drill::Question q = drill::DrawQuestion(m_kind, services::random());
+    Label1->setText(drill::digitText(q.first));
     Label2->setText(q.op);
-    Label3->setText(digitText(q.second));
+    Label2->setAccessibleName(spokenOperator(q.op));
+    Label3->setText(drill::digitText(q.second));
     m_rightAnswer = q.answer;
     ++m_presentations;
 }
@@ -378,10 +412,7 @@ bool FormDrill::Text1_Enter()
     if (m_ended)
         return true;
     const bool right = m_run.grade(Text1->text(), m_rightAnswer);
-    const QPixmap face = formPictures::facePixmap(right ? formPictures::SmileFile : formPictures::FrownFile,
-                                                  Image1->width());
-    if (!face.isNull())
-        Image1->setPixmap(face);
+    showFace(right);
 
     const int before = m_countSteps;
     Text2->setFocus(Qt::OtherFocusReason);
@@ -389,6 +420,19 @@ bool FormDrill::Text1_Enter()
     if (m_countSteps == before)
         Text2_GotFocus();
     return right;
+}
+
+// The face of a right or a wrong answer, with a name a screen reader speaks.
+void FormDrill::showFace(bool right)
+{
+    const QPixmap face = formPictures::facePixmap(right ? formPictures::kSmileFile : formPictures::kFrownFile,
+                                                  Image1->width());
+    if (face.isNull())
+        return;
+    Image1->setPixmap(face);
+    Image1->setAccessibleName(right ? QStringLiteral("答对了") : QStringLiteral("答错了"));
+    QAccessibleEvent nameChanged(Image1, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
 }
 
 void FormDrill::Text2_GotFocus()
@@ -402,8 +446,8 @@ void FormDrill::Text2_GotFocus()
     if (m_presentations == before)
         PresentQuestion();
 
-    if (m_run.countAnswer(menuNumber(&Form3::questionsText))) {
-        endDrill(false);
+    if (m_run.countAnswer(m_limits.questions)) {
+        endDrill(drill::Ending::ByCount);
         return;
     }
     Text1->clear();
@@ -412,9 +456,9 @@ void FormDrill::Text2_GotFocus()
 
 void FormDrill::showCounts()
 {
-    Label11->setText(digitText(m_run.done()));
-    Label12->setText(digitText(m_run.right()));
-    Label13->setText(digitText(m_run.wrong()));
+    Label11->setText(drill::digitText(m_run.done()));
+    Label12->setText(drill::digitText(m_run.right()));
+    Label13->setText(drill::digitText(m_run.wrong()));
 }
 
 void FormDrill::Timer1_Timer()
@@ -422,18 +466,18 @@ void FormDrill::Timer1_Timer()
     if (m_ended || !m_run.timed())
         return;
     const bool timeIsUp = m_run.tick();
-    Label6->setText(digitText(m_run.secondsLeft()));
+    Label6->setText(drill::digitText(m_run.secondsLeft()));
     if (timeIsUp)
-        endDrill(true);
+        endDrill(drill::Ending::ByTime);
 }
 
-void FormDrill::endDrill(bool byTime)
+void FormDrill::endDrill(drill::Ending ending)
 {
     m_ended = true;
     Timer1->stop();
     Form5 *report = WindowRegistry::instance().show<Form5>();
     close();
-    report->FillReport(m_run.done(), m_run.right(), m_run.wrong(), byTime);
+    report->FillReport(m_run.done(), m_run.right(), m_run.wrong(), ending, m_limits.minutes);
     m_run.clearCounts();
 }
 

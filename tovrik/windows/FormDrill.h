@@ -19,6 +19,10 @@ class DrillAnswerBox : public QLineEdit
 public:
     using QLineEdit::QLineEdit;
 
+    // True for the keys that grade an answer: Enter, on the main keys or the keypad, alone or with
+    // Shift. Ctrl+Enter and Alt+Enter type no Enter character and grade nothing.
+    static bool isEnter(const QKeyEvent *event);
+
     std::function<void()> gotFocus;
     // Grades the answer; true when the key is consumed (a right answer).
     std::function<bool()> enterPressed;
@@ -48,10 +52,15 @@ class FormDrill : public QWidget
     Q_OBJECT
 
 public:
-    // Loads the window: the minutes come from the menu's minutes label.
-    explicit FormDrill(Drill drill, QWidget *parent = nullptr);
+    explicit FormDrill(drill::Kind kind, QWidget *parent = nullptr);
 
-    Drill drill() const { return m_drill; }
+    drill::Kind kind() const { return m_kind; }
+    // The limits the drill runs with, as the menu handed them over.
+    drill::Limits limits() const { return m_limits; }
+
+    // Loads the drill with the limits chosen on the menu: minutes make it a timed drill, and the
+    // number of questions (0 for none) ends it by count.
+    void Form_Load(const drill::Limits &limits);
 
 public slots:
     void Text1_GotFocus();
@@ -64,13 +73,18 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addTitle();
+    void addQuestionRow();
+    void addCountRows();
+    void addFaceIcons();
+    void wireFlow();
     // The warning beep of a wrong answer.
     void beep();
-    void Form_Load();
     void PresentQuestion();
     bool Text1_Enter();
+    void showFace(bool right);
     void showCounts();
-    void endDrill(bool byTime);
+    void endDrill(drill::Ending ending);
 
     DrillAnswerBox *Text1 = nullptr;
     DrillFocusBox *Text2 = nullptr;
@@ -78,7 +92,6 @@ private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
     QLabel *Image1 = nullptr;
     QLabel *Label11 = nullptr;
     QLabel *Label12 = nullptr;
@@ -86,8 +99,9 @@ private:
     QPushButton *Command1 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    Drill m_drill;
-    DrillRun m_run;
+    drill::Kind m_kind;
+    drill::Limits m_limits;
+    drill::DrillRun m_run;
     int m_rightAnswer = 0;
     int m_presentations = 0; // questions presented so far
     int m_countSteps = 0;    // answers counted so far, however they ended

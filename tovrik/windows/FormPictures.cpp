@@ -80,7 +80,7 @@ QPixmap banner(QSize size, const QString &title, const QString &notice)
     const bool withNotice = !notice.isEmpty();
     const QRectF titleRect
         = withNotice ? QRectF(text.left(), text.top(), text.width(), text.height() * 0.62) : text;
-    p.setFont(fitted(fonts::make(QStringLiteral("隶书"), 10), title, titleRect.width(),
+    p.setFont(fitted(fonts::make(fonts::kLishu, 10), title, titleRect.width(),
                      qMax(10, int(titleRect.height() * 0.78))));
     p.setPen(QColor(170, 30, 20));
     p.drawText(titleRect, Qt::AlignCenter, title);
@@ -88,7 +88,7 @@ QPixmap banner(QSize size, const QString &title, const QString &notice)
     if (withNotice) {
         const QRectF noticeRect(text.left(), titleRect.bottom(), text.width(),
                                 text.bottom() - titleRect.bottom());
-        p.setFont(fitted(fonts::make(QStringLiteral("楷体_GB2312"), 10), notice, noticeRect.width(),
+        p.setFont(fitted(fonts::make(fonts::kKai, 10), notice, noticeRect.width(),
                          qMax(9, int(noticeRect.height() * 0.72))));
         p.setPen(QColor(40, 60, 140));
         p.drawText(noticeRect, Qt::AlignCenter, notice);

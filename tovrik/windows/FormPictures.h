@@ -9,8 +9,8 @@
 namespace formPictures {
 
 // The face picture file of a right answer and of a wrong one.
-inline const QString SmileFile = QStringLiteral("face03.ico");
-inline const QString FrownFile = QStringLiteral("face04.ico");
+inline const QString kSmileFile = QStringLiteral("face03.ico");
+inline const QString kFrownFile = QStringLiteral("face04.ico");
 
 // A face picture by its file name: the file found in the current folder, beside the program or
 // in its installed data folder, else the program's own built-in face when the file is missing or
