@@ -8,6 +8,8 @@
 #include <initializer_list>
 
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 
 // The small kit both programs build their fixed-size windows with: every window is a table of
 // controls, each at a rectangle in twips with a face from fonts::.
@@ -83,5 +85,12 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+// Gives a one-line box the usual edit menu on the right button (undo, redo, cut, copy, paste,
+// delete, select all) with Chinese texts, whether or not Qt's own translations are installed.
+void useChineseEditMenu(QLineEdit *box);
+
+// Gives a read-only text box a menu with copy and select all, with Chinese texts.
+void useChineseCopyMenu(QPlainTextEdit *box);
 
 } // namespace form
