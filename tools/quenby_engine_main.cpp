@@ -166,11 +166,11 @@ std::string statsLine(std::string_view line)
 
     const QStringList marks = fromLine(line).split(QLatin1Char('|'));
     for (const QString &mark : marks) {
-        if (!IsAcceptableMark(mark))
+        if (!stats::IsAcceptableMark(mark))
             return "<refused>\t" + toField(mark);
     }
 
-    const QStringList results = ComputeStatistics(marks);
+    const QStringList results = stats::ComputeStatistics(marks);
     std::string out;
     for (qsizetype i = 0; i < results.size(); ++i) {
         if (i > 0)

@@ -5,6 +5,9 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -188,6 +191,77 @@ void setTip(QWidget *control, const QString &tip)
 {
     control->setToolTip(tip);
     control->setAccessibleDescription(tip);
+}
+
+namespace {
+
+// An entry of a context menu: its Chinese text with its access key, and its key shown beside it.
+QAction *addMenuEntry(QMenu *menu, const QString &text, const QKeySequence &key, bool enabled)
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcut(key);
+    action->setEnabled(enabled);
+    return action;
+}
+
+// Opens a menu built on demand at a point on the screen, and deletes it once closed.
+template <class Build> void popUp(QWidget *box, const QPoint &globalAt, Build build)
+{
+    auto *menu = new QMenu(box);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    build(menu);
+    menu->popup(globalAt);
+}
+
+} // namespace
+
+void useChineseEditMenu(QLineEdit *box)
+{
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint &at) {
+        popUp(box, box->mapToGlobal(at), [box](QMenu *menu) {
+            const bool editable = !box->isReadOnly();
+            const bool selected = box->hasSelectedText() && box->echoMode() == QLineEdit::Normal;
+            QObject::connect(addMenuEntry(menu, QStringLiteral("撤销(&U)"), QKeySequence::Undo,
+                                          editable && box->isUndoAvailable()),
+                             &QAction::triggered, box, &QLineEdit::undo);
+            QObject::connect(addMenuEntry(menu, QStringLiteral("重做(&R)"), QKeySequence::Redo,
+                                          editable && box->isRedoAvailable()),
+                             &QAction::triggered, box, &QLineEdit::redo);
+            menu->addSeparator();
+            QObject::connect(
+                addMenuEntry(menu, QStringLiteral("剪切(&T)"), QKeySequence::Cut, editable && selected),
+                &QAction::triggered, box, &QLineEdit::cut);
+            QObject::connect(addMenuEntry(menu, QStringLiteral("复制(&C)"), QKeySequence::Copy, selected),
+                             &QAction::triggered, box, &QLineEdit::copy);
+            QObject::connect(addMenuEntry(menu, QStringLiteral("粘贴(&P)"), QKeySequence::Paste, editable),
+                             &QAction::triggered, box, &QLineEdit::paste);
+            QObject::connect(
+                addMenuEntry(menu, QStringLiteral("删除(&D)"), QKeySequence(), editable && selected),
+                &QAction::triggered, box, &QLineEdit::del);
+            menu->addSeparator();
+            QObject::connect(addMenuEntry(menu, QStringLiteral("全选(&A)"), QKeySequence::SelectAll,
+                                          !box->text().isEmpty()),
+                             &QAction::triggered, box, &QLineEdit::selectAll);
+        });
+    });
+}
+
+void useChineseCopyMenu(QPlainTextEdit *box)
+{
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint &at) {
+        // A scroll area reports the point in its viewport.
+        popUp(box, box->viewport()->mapToGlobal(at), [box](QMenu *menu) {
+            QObject::connect(addMenuEntry(menu, QStringLiteral("复制(&C)"), QKeySequence::Copy,
+                                          box->textCursor().hasSelection()),
+                             &QAction::triggered, box, &QPlainTextEdit::copy);
+            menu->addSeparator();
+            QObject::connect(addMenuEntry(menu, QStringLiteral("全选(&A)"), QKeySequence::SelectAll,
+                                          !box->document()->isEmpty()),
+                             &QAction::triggered, box, &QPlainTextEdit::selectAll);
+        });
+    });
 }
 
 } // namespace form

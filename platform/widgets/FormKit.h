@@ -9,6 +9,8 @@
 #include <initializer_list>
 
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 
 // The small kit both programs build their fixed-size windows with: every window is a table of
 // controls, each at a rectangle in twips with a face from fonts::.
@@ -99,5 +101,11 @@ void describe(QWidget *control, const QString &name, const QString &description 
 
 // Gives a control its tooltip and the same text as the description a screen reader speaks.
 void setTip(QWidget *control, const QString &tip);
+// Gives a one-line box the usual edit menu on the right button (undo, redo, cut, copy, paste,
+// delete, select all) with Chinese texts, whether or not Qt's own translations are installed.
+void useChineseEditMenu(QLineEdit *box);
+
+// Gives a read-only text box a menu with copy and select all, with Chinese texts.
+void useChineseCopyMenu(QPlainTextEdit *box);
 
 } // namespace form

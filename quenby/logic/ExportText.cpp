@@ -3,7 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <optional>
 
 #ifndef Q_OS_WIN
 #include <langinfo.h>
@@ -42,31 +46,127 @@ bool isWide(char32_t c)
     return false;
 }
 
-// The locale's time format with seconds but without a time zone: the long time format with its
-// zone fields taken out.
-QString timeFormatWithSeconds(const QLocale &locale)
+// The locale's own separator between hours and minutes in its short time format, when it is
+// one of the two that clocks use; the colon otherwise (a format may put a word or a quoted
+// letter there).
+QChar timeSeparator(const QString &shortFormat)
 {
-    const QString longFormat = locale.timeFormat(QLocale::LongFormat);
-    QString format;
-    bool quoted = false;
-    for (QChar c : longFormat) {
-        if (c == QLatin1Char('\''))
-            quoted = !quoted;
-        else if (!quoted && c == QLatin1Char('t'))
-            continue;
-        format += c;
+    static const QRegularExpression between(QStringLiteral("[hH]+([^hHm]*)m"));
+    const QRegularExpressionMatch match = between.match(shortFormat);
+    const QString separator = match.hasMatch() ? match.captured(1) : QString();
+    if (separator == QLatin1String("."))
+        return QLatin1Char('.');
+    return QLatin1Char(':');
+}
+
+// The time of day, 24-hour, with seconds, in ASCII digits: the hours two digits wide when the
+// locale pads them.
+QString timeWithSeconds(const QTime &time, const QLocale &locale)
+{
+    const QString shortFormat = locale.timeFormat(QLocale::ShortFormat);
+    const bool padded
+        = shortFormat.contains(QLatin1String("HH")) || shortFormat.contains(QLatin1String("hh"));
+    const QChar sep = timeSeparator(shortFormat);
+    const QString format = (padded ? QStringLiteral("HH") : QStringLiteral("H")) + sep + QStringLiteral("mm")
+        + sep + QStringLiteral("ss");
+    // QTime::toString writes C-locale digits and never an AM/PM marker for this format.
+    return time.toString(format);
+}
+
+// Why a block cannot go to the target at all, before anything is touched; empty when it can.
+QString targetProblem(const QString &folder, const QString &fileName, const QString &path)
+{
+    if (fileName.isEmpty())
+        return QStringLiteral("没有输入文件名。");
+    const QFileInfo folderInfo(folder);
+    if (!folderInfo.exists())
+        return QStringLiteral("文件夹不存在。");
+    if (!folderInfo.isDir())
+        return QStringLiteral("保存位置不是文件夹。");
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("这个名字是一个文件夹，不是文件。");
+    return {};
+}
+
+// The lines, each ending in CR LF, in the given character set; nothing, with the reason, when the
+// character set is unknown or cannot hold every character.
+std::optional<QByteArray> encodeBlock(const QStringList &lines, const QByteArray &encoding, QString *reason)
+{
+    QStringEncoder encoder(encoding.constData());
+    if (!encoder.isValid()) {
+        *reason = QStringLiteral("本机的字符编码 %1 无法使用。").arg(QString::fromLatin1(encoding));
+        return std::nullopt;
     }
-    format.remove(QStringLiteral("[]"));
-    format.remove(QStringLiteral("()"));
-    format = format.trimmed();
-    if (!format.contains(QLatin1Char('s')))
-        format = QStringLiteral("HH:mm:ss");
-    return format;
+    const QString block
+        = lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    QByteArray bytes = encoder.encode(block);
+    if (encoder.hasError()) {
+        *reason = QStringLiteral("要保存的文字中有本机字符编码 %1 无法表示的字符。")
+                      .arg(QString::fromLatin1(encoding));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// A file error in the user's language: the system's own text follows the locale and is English
+// under most of them.
+QString systemErrorText(int code)
+{
+    switch (code) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("没有写入的权限");
+    case EROFS:
+        return QStringLiteral("这个位置是只读的");
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("磁盘空间不足");
+    case EFBIG:
+        return QStringLiteral("文件太大");
+    case ENAMETOOLONG:
+        return QStringLiteral("文件名太长");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("找不到这个位置");
+    case EISDIR:
+        return QStringLiteral("这是一个文件夹");
+    default:
+        return code ? QStringLiteral("系统错误 %1").arg(code) : QStringLiteral("原因不明");
+    }
+}
+
+// Appends the bytes in one write. On failure the file is left as it was (a partly written block
+// is cut off again, a file created for it removed) and the reason is returned; empty on success.
+QString writeOrRollBack(const QString &path, const QByteArray &bytes)
+{
+    const bool existed = QFileInfo::exists(path);
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return QStringLiteral("无法打开文件（%1）。").arg(systemErrorText(errno));
+    const qint64 before = file.size();
+    errno = 0;
+    const qint64 written = file.write(bytes);
+    int failure = written == bytes.size() ? 0 : (errno ? errno : -1);
+    file.close();
+    if (!failure && file.error() != QFileDevice::NoError)
+        failure = errno ? errno : -1;
+    if (!failure)
+        return {};
+    if (existed)
+        QFile::resize(path, before);
+    else
+        QFile::remove(path);
+    return QStringLiteral("无法写入文件（%1）。").arg(systemErrorText(failure > 0 ? failure : 0));
 }
 
 } // namespace
 
-int DisplayColumns(QStringView text)
+namespace exporttext {
+
+int displayColumns(QStringView text)
 {
     int columns = 0;
     for (char32_t c : text.toUcs4())
@@ -74,13 +174,13 @@ int DisplayColumns(QStringView text)
     return columns;
 }
 
-QString PrintZonePadding(QStringView lineSoFar)
+QString printZonePadding(QStringView lineSoFar)
 {
-    const int used = DisplayColumns(lineSoFar) % kPrintZoneWidth;
+    const int used = displayColumns(lineSoFar) % kPrintZoneWidth;
     return QString(kPrintZoneWidth - used, QLatin1Char(' '));
 }
 
-const QStringList &SummaryLabels()
+const QStringList &summaryLabels()
 {
     static const QStringList labels = {
         QStringLiteral("总分："),        QStringLiteral("平均分："),      QStringLiteral("标准差："),
@@ -92,41 +192,41 @@ const QStringList &SummaryLabels()
     return labels;
 }
 
-QString TimeStampText(const QDateTime &when, const QLocale &locale)
+QString timeStampText(const QDateTime &when, const QLocale &locale)
 {
     const QString date = locale.language() == QLocale::C ? when.date().toString(QStringLiteral("yyyy-M-d"))
                                                          : locale.toString(when.date(), QLocale::ShortFormat);
-    return date + QLatin1Char(' ') + locale.toString(when.time(), timeFormatWithSeconds(locale));
+    return date + QLatin1Char(' ') + timeWithSeconds(when.time(), locale);
 }
 
-QStringList CalcRecordLines(const QString &expression, const QString &result, const QString &timeStamp)
+QStringList calcRecordLines(const QString &expression, const QString &result, const QString &timeStamp)
 {
     return {QString(), timeStamp, expression + QLatin1Char('=') + result};
 }
 
-QStringList ScoreReportLines(const QStringList &marks, const QStringList &results, const QString &timeStamp)
+QStringList scoreReportLines(const QStringList &marks, const QStringList &results, const QString &timeStamp)
 {
     // The box shown on each summary line; the last line repeats the count below 60.
     static constexpr int boxOfLine[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 8};
 
     QStringList lines {QString(), timeStamp};
     lines << marks;
-    const QStringList &labels = SummaryLabels();
+    const QStringList &labels = summaryLabels();
     for (int i = 0; i < labels.size(); ++i) {
         const QString &label = labels[i];
-        lines << label + PrintZonePadding(label) + results.value(boxOfLine[i]);
+        lines << label + printZonePadding(label) + results.value(boxOfLine[i]);
     }
     return lines;
 }
 
-QString FilePathFor(const QString &folder, const QString &fileName)
+QString filePathFor(const QString &folder, const QString &fileName)
 {
     if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
         return folder + fileName;
     return folder + QLatin1Char('/') + fileName;
 }
 
-QByteArray LocaleEncodingName()
+QByteArray localeEncodingName()
 {
 #ifdef Q_OS_WIN
     return QByteArray(QStringConverter::nameForEncoding(QStringConverter::System));
@@ -141,95 +241,32 @@ QByteArray LocaleEncodingName()
 #endif
 }
 
-AppendOutcome AppendLines(const QString &folder, const QString &fileName, const QStringList &lines,
+AppendOutcome appendLines(const QString &folder, const QString &fileName, const QStringList &lines,
                           const QByteArray &encoding)
 {
     AppendOutcome outcome;
-    outcome.path = FilePathFor(folder, fileName);
-
-    if (fileName.isEmpty()) {
-        outcome.reason = QStringLiteral("没有输入文件名。");
+    outcome.path = filePathFor(folder, fileName);
+    outcome.reason = targetProblem(folder, fileName, outcome.path);
+    if (!outcome.reason.isEmpty())
         return outcome;
-    }
-    const QFileInfo folderInfo(folder);
-    if (!folderInfo.exists()) {
-        outcome.reason = QStringLiteral("文件夹不存在。");
+    const std::optional<QByteArray> bytes = encodeBlock(lines, encoding, &outcome.reason);
+    if (!bytes)
         return outcome;
-    }
-    if (!folderInfo.isDir()) {
-        outcome.reason = QStringLiteral("保存位置不是文件夹。");
-        return outcome;
-    }
-    const QFileInfo target(outcome.path);
-    if (target.isDir()) {
-        outcome.reason = QStringLiteral("这个名字是一个文件夹，不是文件。");
-        return outcome;
-    }
-
-    QStringEncoder encoder(encoding.constData());
-    if (!encoder.isValid()) {
-        outcome.reason = QStringLiteral("本机的字符编码 %1 无法使用。").arg(QString::fromLatin1(encoding));
-        return outcome;
-    }
-    QString block;
-    for (const QString &line : lines)
-        block += line + QStringLiteral("\r\n");
-    const QByteArray bytes = encoder.encode(block);
-    if (encoder.hasError()) {
-        outcome.reason = QStringLiteral("要保存的文字中有本机字符编码 %1 无法表示的字符。")
-                             .arg(QString::fromLatin1(encoding));
-        return outcome;
-    }
-
-    const bool existed = target.exists();
-    QFile file(outcome.path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        outcome.reason = QStringLiteral("无法打开文件（%1）。").arg(file.errorString());
-        return outcome;
-    }
-    const qint64 before = file.size();
-    const qint64 written = file.write(bytes);
-    QString failure;
-    if (written != bytes.size()) {
-        failure = file.errorString();
-        if (failure.isEmpty())
-            failure = QStringLiteral("只写入了 %1 个字节中的 %2 个")
-                          .arg(bytes.size())
-                          .arg(qMax<qint64>(written, 0));
-    }
-    file.close();
-    if (failure.isEmpty() && file.error() != QFileDevice::NoError)
-        failure = file.errorString();
-
-    if (!failure.isEmpty()) {
-        // Leave the file as it was: no part of the block stays behind.
-        if (existed)
-            QFile::resize(outcome.path, before);
-        else
-            QFile::remove(outcome.path);
-        outcome.reason = QStringLiteral("无法写入文件（%1）。").arg(failure);
-        return outcome;
-    }
-    outcome.ok = true;
+    outcome.reason = writeOrRollBack(outcome.path, *bytes);
+    outcome.ok = outcome.reason.isEmpty();
     return outcome;
 }
 
-QStringList FolderChain(const QString &folder)
+QStringList folderChain(const QString &folder)
 {
-    QString path = QDir::cleanPath(QDir(QDir::fromNativeSeparators(folder)).absolutePath());
-    QStringList chain;
-    for (;;) {
-        chain.prepend(path);
-        // After cleaning, only a root ("/", "C:/") ends in a slash.
-        if (path.endsWith(QLatin1Char('/')))
-            break;
-        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-        if (slash < 0)
-            break;
-        QString parent = path.left(slash);
-        if (parent.isEmpty() || parent.endsWith(QLatin1Char(':')))
-            parent += QLatin1Char('/');
-        path = parent;
+    // Walked up by the path alone: the folders need not exist.
+    QDir dir(QDir::cleanPath(QDir(QDir::fromNativeSeparators(folder)).absolutePath()));
+    QStringList chain {dir.path()};
+    while (!dir.isRoot()) {
+        dir.setPath(QDir::cleanPath(dir.path() + QStringLiteral("/..")));
+        chain.prepend(dir.path());
     }
     return chain;
 }
+
+} // namespace exporttext

@@ -19,8 +19,8 @@ Question drawAddSub(RandomSource &random, int limit)
     const int c = randBelow(random, limit + 1);
     const int s = randBelow(random, 10);
     if (s >= 5)
-        return {a, Plus, b};
-    return {std::max(a, c), Minus, std::min(a, c)};
+        return {a, kPlus, b};
+    return {std::max(a, c), kMinus, std::min(a, c)};
 }
 
 // Addition with carry (sum 11 to 18) or subtraction with borrow (11 to 18 minus 2 to 9).
@@ -34,22 +34,22 @@ Question drawCarryBorrow(RandomSource &random)
         q = 2 + randBelow(random, 8);
     } while (p + q < 11);
     if (d >= 5)
-        return {p, Plus, q};
-    return {p + q, Minus, q};
+        return {p, kPlus, q};
+    return {p + q, kMinus, q};
 }
 
 Question drawTimes(RandomSource &random)
 {
     const int x = 1 + randBelow(random, 9);
     const int y = 1 + randBelow(random, 9);
-    return {x, TimesSign, y};
+    return {x, kTimes, y};
 }
 
 Question drawDivide(RandomSource &random)
 {
     const int q = 1 + randBelow(random, 9);
     const int d = 1 + randBelow(random, 9);
-    return {q * d, DivideSign, d};
+    return {q * d, kDivide, d};
 }
 
 Question drawLargeMulDiv(RandomSource &random)
@@ -58,11 +58,11 @@ Question drawLargeMulDiv(RandomSource &random)
     if (d >= 5) {
         const int x = randBelow(random, 101);
         const int y = randBelow(random, 10);
-        return {x, TimesSign, y};
+        return {x, kTimes, y};
     }
     const int q = randBelow(random, 101);
     const int y = 1 + randBelow(random, 9);
-    return {q * y, DivideSign, y};
+    return {q * y, kDivide, y};
 }
 
 bool isAsciiDigit(QChar c)
@@ -84,24 +84,25 @@ std::optional<int> operandValue(const QString &text)
 
 } // namespace
 
-Question drawQuestion(int kind, RandomSource &random)
+Question drawQuestion(Kind kind, RandomSource &random)
 {
     switch (kind) {
-    case AddSub10:
+    case Kind::AddSub10:
         return drawAddSub(random, 10);
-    case AddSub20:
+    case Kind::AddSub20:
         return drawCarryBorrow(random);
-    case AddSub100:
+    case Kind::AddSub100:
         return drawAddSub(random, 100);
-    case Times:
+    case Kind::Times:
         return drawTimes(random);
-    case Divide:
+    case Kind::Divide:
         return drawDivide(random);
-    case LargeMulDiv:
+    case Kind::LargeMulDiv:
         return drawLargeMulDiv(random);
-    default:
-        throw std::invalid_argument("practice: no question kind " + std::to_string(kind));
+    case Kind::None:
+        break;
     }
+    throw std::invalid_argument("practice: no question kind " + std::to_string(static_cast<int>(kind)));
 }
 
 QString numberText(double value)
@@ -124,13 +125,13 @@ std::optional<double> rightAnswer(const QString &xText, const QString &opText, c
     // Operands of at most nine digits: every result below is exact in a double.
     const double a = *x;
     const double b = *y;
-    if (opText == Plus)
+    if (opText == kPlus)
         return a + b;
-    if (opText == Minus)
+    if (opText == kMinus)
         return a - b;
-    if (opText == TimesSign)
+    if (opText == kTimes)
         return a * b;
-    if (opText == DivideSign) {
+    if (opText == kDivide) {
         if (*y == 0)
             return std::nullopt;
         return a / b;

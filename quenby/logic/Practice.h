@@ -11,8 +11,10 @@ class RandomSource;
 // comment and the time used. Plain values in and out; the practice window shows the results.
 namespace practice {
 
-// The six kinds of question, numbered as the kind buttons of the practice window are.
-enum Kind : int {
+// The six kinds of question, numbered as the kind buttons of the practice window are; None until
+// the pupil first chooses one.
+enum class Kind {
+    None = 0,
     AddSub10 = 1,    // addition and subtraction within 10
     AddSub20 = 2,    // addition with carry and subtraction with borrow within 20
     AddSub100 = 3,   // addition and subtraction within 100
@@ -21,11 +23,14 @@ enum Kind : int {
     LargeMulDiv = 6, // a number up to 100 times a digit, and the matching division
 };
 
+// A set has this many questions.
+inline constexpr int kQuestionsPerSet = 10;
+
 // The operator texts as the question shows them.
-inline const QString Plus = QStringLiteral("+");
-inline const QString Minus = QStringLiteral("-");
-inline const QString TimesSign = QStringLiteral("\u00D7");
-inline const QString DivideSign = QStringLiteral("\u00F7");
+inline const QString kPlus = QStringLiteral("+");
+inline const QString kMinus = QStringLiteral("-");
+inline const QString kTimes = QStringLiteral("\u00D7");
+inline const QString kDivide = QStringLiteral("\u00F7");
 
 struct Question {
     int x = 0;
@@ -35,10 +40,10 @@ struct Question {
     friend bool operator==(const Question &, const Question &) = default;
 };
 
-// Draws one question of the given kind (1 to 6) from the random source. Every question drawn has a
-// whole answer from 0 to 900, and every divisor is 1 to 9. A kind outside 1 to 6 throws
-// std::invalid_argument.
-Question drawQuestion(int kind, RandomSource &random);
+// Draws one question of the given kind from the random source. Every question drawn has a whole
+// answer from 0 to 900, and every divisor is 1 to 9. Kind::None, or a value outside the six kinds,
+// throws std::invalid_argument.
+Question drawQuestion(Kind kind, RandomSource &random);
 
 // The number text of the calculator: " 7", " 100", "-3".
 QString numberText(double value);

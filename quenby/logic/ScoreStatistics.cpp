@@ -6,8 +6,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <vector>
 
+namespace stats {
 namespace {
 
 bool isAsciiDigit(QChar c)
@@ -20,36 +20,64 @@ QString numberText(double value)
     return QString::fromStdU16String(engine::FormatResult(value));
 }
 
+QString countText(std::int64_t count)
+{
+    return numberText(static_cast<double>(count)) + QStringLiteral("人");
+}
+
+// The grade band of a mark: 0 优, 1 良, 2 及格, 3 不及格.
+int bandOf(double v)
+{
+    if (v >= 85)
+        return 0;
+    if (v >= 75)
+        return 1;
+    if (v >= 60)
+        return 2;
+    return 3;
+}
+
+// The ten-point bucket of a mark: 0 for exactly 100, then 90, 80, 70, 60; -1 below 60.
+int bucketOf(double v)
+{
+    if (v == 100)
+        return 0;
+    if (v >= 90)
+        return 1;
+    if (v >= 80)
+        return 2;
+    if (v >= 70)
+        return 3;
+    if (v >= 60)
+        return 4;
+    return -1;
+}
+
 } // namespace
 
-double MarkValue(QStringView text)
+double markValue(QStringView text)
 {
     qsizetype i = 0;
     // A leading "0" makes "" and ".5" readable numbers and changes no value.
     std::string number(1, '0');
     bool nonZeroWholePart = false;
-    while (i < text.size() && isAsciiDigit(text[i])) {
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i) {
         nonZeroWholePart = nonZeroWholePart || text[i] != QLatin1Char('0');
         number.push_back(static_cast<char>(text[i].unicode()));
-        ++i;
     }
     if (i < text.size() && text[i] == QLatin1Char('.')) {
         number.push_back('.');
-        ++i;
-        while (i < text.size() && isAsciiDigit(text[i])) {
+        for (++i; i < text.size() && isAsciiDigit(text[i]); ++i)
             number.push_back(static_cast<char>(text[i].unicode()));
-            ++i;
-        }
     }
 
     // from_chars reads the digits exactly (correctly rounded) whatever the C locale says the
     // decimal point is.
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range)
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
         return nonZeroWholePart ? std::numeric_limits<double>::infinity() : 0.0;
-    if (ec != std::errc())
+    if (result.ec != std::errc())
         return 0.0;
     return value;
 }
@@ -62,86 +90,67 @@ bool IsAcceptableMark(QStringView text)
         if (!isAsciiDigit(c) && c != QLatin1Char('.'))
             return false;
     }
-    return MarkValue(text) <= 150.0;
+    return markValue(text) <= kHighestMark;
 }
 
-double RoundToHundredths(double value)
+double roundToHundredths(double value)
 {
     const double scaled = value * 100.0;
     if (!std::isfinite(scaled))
         return value;
-    double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
-    return whole / 100.0;
+    // The default rounding mode rounds a half to the even neighbour.
+    return std::nearbyint(scaled) / 100.0;
+}
+
+Tally tally(const QStringList &marks)
+{
+    Tally t;
+    bool first = true;
+    for (const QString &mark : marks) {
+        const double v = markValue(mark);
+        ++t.count;
+        if (v > t.highest)
+            t.highest = v;
+        if (first || v < t.lowest)
+            t.lowest = v;
+        first = false;
+        ++t.bands[bandOf(v)];
+        t.sum += v;
+        if (const int bucket = bucketOf(v); bucket >= 0)
+            ++t.buckets[bucket];
+        t.squares += v * v;
+    }
+    return t;
+}
+
+QStringList formatTally(const Tally &t)
+{
+    // The head count and its square are taken in full precision, so a class of any size counts.
+    const double n = static_cast<double>(t.count);
+    const double variance = (n * t.squares - t.sum * t.sum) / (n * n);
+    // Equal non-whole marks can leave the difference of the two sums a hair below zero: that is
+    // no spread at all.
+    const double deviation = variance > 0.0 ? roundToHundredths(std::sqrt(variance)) : 0.0;
+    const double mean = roundToHundredths(t.sum / n);
+    const QString points = QStringLiteral("分");
+
+    QStringList texts;
+    texts.reserve(kBoxCount);
+    texts << numberText(t.sum) + points + QStringLiteral("----共") + countText(t.count)
+          << numberText(mean) + points << numberText(deviation) << numberText(t.highest) + points
+          << numberText(t.lowest) + points;
+    for (std::int64_t band : t.bands)
+        texts << countText(band);
+    for (std::int64_t bucket : t.buckets)
+        texts << countText(bucket);
+    return texts;
 }
 
 QStringList ComputeStatistics(const QStringList &marks)
 {
     if (marks.isEmpty())
         return {};
-
-    std::vector<double> values;
-    values.reserve(static_cast<std::size_t>(marks.size()));
-    for (const QString &mark : marks)
-        values.push_back(MarkValue(mark));
-
-    double highest = 0.0;
-    double lowest = values.front();
-    double sum = 0.0;
-    long long bandA = 0, bandB = 0, bandC = 0, bandFail = 0;
-    long long b100 = 0, b90 = 0, b80 = 0, b70 = 0, b60 = 0;
-    for (double v : values) {
-        if (v > highest)
-            highest = v;
-        if (v < lowest)
-            lowest = v;
-
-        if (v >= 85)
-            ++bandA;
-        else if (v >= 75)
-            ++bandB;
-        else if (v >= 60)
-            ++bandC;
-        else
-            ++bandFail;
-
-        sum += v;
-
-        if (v == 100)
-            ++b100;
-        else if (v >= 90)
-            ++b90;
-        else if (v >= 80)
-            ++b80;
-        else if (v >= 70)
-            ++b70;
-        else if (v >= 60)
-            ++b60;
-    }
-
-    double squares = 0.0;
-    for (double v : values)
-        squares += v * v;
-
-    // The head count and its square are taken in full precision, so a class of any size counts.
-    const double n = static_cast<double>(values.size());
-    const double variance = (n * squares - sum * sum) / (n * n);
-    // Equal non-whole marks can leave the difference of the two sums a hair below zero: that is
-    // no spread at all.
-    const double deviation = variance > 0.0 ? RoundToHundredths(std::sqrt(variance)) : 0.0;
-    const double mean = RoundToHundredths(sum / n);
-
-    const QString points = QStringLiteral("分");
-    const QString people = QStringLiteral("人");
-    auto count = [&](long long c) { return numberText(static_cast<double>(c)) + people; };
-
-    QStringList texts;
-    texts.reserve(StatisticsBoxCount);
-    texts << numberText(sum) + points + QStringLiteral("----共") + numberText(n) + people
-          << numberText(mean) + points << numberText(deviation) << numberText(highest) + points
-          << numberText(lowest) + points << count(bandA) << count(bandB) << count(bandC) << count(bandFail)
-          << count(b100) << count(b90) << count(b80) << count(b70) << count(b60);
-    return texts;
+    return formatTally(tally(marks));
 }
+
+} // namespace stats

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "logic/Practice.h"
+
 #include <QDateTime>
 #include <QWidget>
 
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -19,7 +22,7 @@ public:
     explicit frmKs(QWidget *parent = nullptr);
 
     // The state of the set under way.
-    int kind() const { return m_kind; }
+    practice::Kind kind() const { return m_kind; }
     int answeredCount() const { return m_answeredCount; }
     int rightCount() const { return m_rightCount; }
     int wrongCount() const { return m_wrongCount; }
@@ -40,11 +43,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void addKindButtons();
+    void addQuestionRow();
+    void addListAndButtons();
+    void addBottomRow();
     void Form_Load();
     void Form_Unload();
     bool txtZ_KeyDown(int key);
-    void presentQuestion(int kind);
+    void presentQuestion(practice::Kind kind);
     void setKindButtonsEnabled(bool enabled);
+    void resetCounts();
     void finishSet();
 
     QPushButton *cmdAdd1 = nullptr;
@@ -67,7 +75,10 @@ private:
     QLabel *Label2 = nullptr;
     QLabel *labDefen = nullptr;
 
-    int m_kind = 0;
+    // The six kind buttons, each with its kind as its id.
+    QButtonGroup *m_kindButtons = nullptr;
+
+    practice::Kind m_kind = practice::Kind::None;
     int m_answeredCount = 0;
     int m_rightCount = 0;
     int m_wrongCount = 0;

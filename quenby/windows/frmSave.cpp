@@ -1,18 +1,15 @@
 #include "windows/frmSave.h"
 
+#include "core/Clock.h"
 #include "core/Dialogs.h"
 #include "core/Services.h"
-#include "widgets/Twips.h"
+#include "widgets/FormKit.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/FrmCal.h"
 #include "windows/frmTj.h"
 
-#include "core/Clock.h"
-
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +22,7 @@
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
+const QString kTextFiles = QStringLiteral("*.txt");
 
 // The folder list draws its levels by indentation alone: its items open by a double-click, not
 // by expand arrows.
@@ -42,59 +40,33 @@ QString cleanFolder(const QString &path)
     return QDir::cleanPath(QDir(QDir::fromNativeSeparators(path)).absolutePath());
 }
 
+// What the drive box shows for a volume: its top folder, and its name when it has one of its own.
+QString volumeText(const QString &root, const QString &name)
+{
+    QString text = QDir::toNativeSeparators(root);
+    if (!name.isEmpty() && name != root)
+        text += QStringLiteral(" [%1]").arg(name);
+    return text;
+}
+
+// How a folder of the chain is shown: its name, or the whole path for a top folder.
+QString folderText(const QString &folder)
+{
+    const QString name = QDir(folder).dirName();
+    if (name.isEmpty() || folder.endsWith(QLatin1Char('/')))
+        return QDir::toNativeSeparators(folder);
+    return name;
+}
+
 } // namespace
 
 frmSave::frmSave(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("保存为"));
-    // A fixed-size dialog: a caption and a close box only.
+    form::setupFixedWindow(this, QStringLiteral("frmSave"), QStringLiteral("保存为"), 4470, 3570);
+    // A dialog: a caption and a close box only.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    twips::setClientSize(this, 4470, 3570);
-
-    Label2 = new QLabel(QStringLiteral("保存在："), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    twips::place(Label2, 120, 120, 855, 255);
-
-    Drive1 = new QComboBox(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    twips::place(Drive1, 840, 0, 3255, 300);
-
-    Dir1 = new FolderTree(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setHeaderHidden(true);
-    Dir1->setRootIsDecorated(false);
-    Dir1->setItemsExpandable(false);
-    Dir1->setIndentation(12);
-    Dir1->setUniformRowHeights(true);
-    twips::place(Dir1, 840, 360, 3255, 1140);
-
-    File1 = new QListWidget(this);
-    File1->setObjectName(QStringLiteral("File1"));
-    twips::place(File1, 840, 1560, 3255, 1170);
-
-    Label1 = new QLabel(QStringLiteral("文件名："), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    twips::place(Label1, 120, 3120, 735, 375);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    txtFileName = new QLineEdit(QStringLiteral("test1.txt"), this);
-    txtFileName->setObjectName(QStringLiteral("txtFileName"));
-    twips::place(txtFileName, 840, 3000, 1575, 375);
-
-    cmdSave = new QPushButton(QStringLiteral("保存"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    twips::place(cmdSave, 2520, 3000, 855, 495);
-
-    cmdCancel = new QPushButton(QStringLiteral("取消"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    twips::place(cmdCancel, 3480, 3000, 855, 495);
-
-    setTabOrder(Dir1, txtFileName);
-    setTabOrder(txtFileName, Drive1);
-    setTabOrder(Drive1, cmdSave);
-    setTabOrder(cmdSave, cmdCancel);
-    setTabOrder(cmdCancel, File1);
+    addControls();
+    form::chainTabOrder({Dir1, txtFileName, Drive1, cmdSave, cmdCancel, File1});
 
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSave::cmdCancel_Click);
@@ -103,6 +75,37 @@ frmSave::frmSave(QWidget *parent) : QWidget(parent)
     Form_Load();
     connect(Drive1, &QComboBox::currentIndexChanged, this, &frmSave::Drive1_Change);
     Dir1->setFocus();
+}
+
+void frmSave::addControls()
+{
+    Label2 = form::addLabel(this, "Label2", QStringLiteral("保存在："), {120, 120, 855, 255}, font());
+    Drive1 = form::add<QComboBox>(this, "Drive1", {840, 0, 3255, 300});
+    Drive1->setAccessibleName(QStringLiteral("驱动器"));
+
+    Dir1 = form::add<FolderTree>(this, "Dir1", {840, 360, 3255, 1140});
+    Dir1->setHeaderHidden(true);
+    Dir1->setRootIsDecorated(false);
+    Dir1->setItemsExpandable(false);
+    Dir1->setIndentation(12);
+    Dir1->setUniformRowHeights(true);
+    Dir1->setAccessibleName(QStringLiteral("文件夹"));
+
+    File1 = form::add<QListWidget>(this, "File1", {840, 1560, 3255, 1170});
+    File1->setAccessibleName(QStringLiteral("文本文件列表"));
+
+    Label1 = form::addLabel(this, "Label1", QStringLiteral("文件名："), {120, 3120, 735, 375}, font());
+    txtFileName = form::add<QLineEdit>(this, "txtFileName", {840, 3000, 1575, 375});
+    txtFileName->setText(QStringLiteral("test1.txt"));
+    txtFileName->setAccessibleName(QStringLiteral("文件名"));
+    form::useChineseEditMenu(txtFileName);
+    Label1->setBuddy(txtFileName);
+
+    cmdSave = form::add<QPushButton>(this, "cmdSave", QStringLiteral("保存"), {2520, 3000, 855, 495}, font());
+    cmdCancel
+        = form::add<QPushButton>(this, "cmdCancel", QStringLiteral("取消"), {3480, 3000, 855, 495}, font());
+    for (QPushButton *button : {cmdSave, cmdCancel})
+        button->setAccessibleName(button->text());
 }
 
 void frmSave::Form_Load()
@@ -115,32 +118,21 @@ void frmSave::Form_Load()
 
 void frmSave::fillDrives()
 {
-    QStringList roots;
-    QMap<QString, QString> names;
-    const auto volumes = QStorageInfo::mountedVolumes();
-    for (const QStorageInfo &volume : volumes) {
-        if (!volume.isValid())
-            continue;
-        roots << volume.rootPath();
-        names.insert(volume.rootPath(), volume.name());
+    QMap<QString, QString> names; // volume name by top folder, in the order of the top folders
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid())
+            names.insert(volume.rootPath(), volume.name());
     }
     const QString homeRoot = QStorageInfo(QDir::homePath()).rootPath();
-    if (!homeRoot.isEmpty() && !roots.contains(homeRoot))
-        roots << homeRoot;
-    if (roots.isEmpty())
-        roots << QDir::rootPath();
-    roots.removeDuplicates();
-    roots.sort();
+    if (!homeRoot.isEmpty() && !names.contains(homeRoot))
+        names.insert(homeRoot, QString());
+    if (names.isEmpty())
+        names.insert(QDir::rootPath(), QString());
 
     const QSignalBlocker block(Drive1);
     Drive1->clear();
-    for (const QString &root : roots) {
-        QString text = QDir::toNativeSeparators(root);
-        const QString name = names.value(root);
-        if (!name.isEmpty() && name != root)
-            text += QStringLiteral(" [%1]").arg(name);
-        Drive1->addItem(text, root);
-    }
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        Drive1->addItem(volumeText(it.key(), it.value()), it.key());
 }
 
 void frmSave::showDriveOf(const QString &path)
@@ -163,8 +155,7 @@ void frmSave::Drive1_Change()
     if (index < 0 || index == m_driveIndex)
         return;
     const QString root = Drive1->itemData(index).toString();
-    const QStorageInfo volume(root);
-    if (!volume.isReady() || !QDir(root).isReadable()) {
+    if (!QStorageInfo(root).isReady() || !QDir(root).isReadable()) {
         // A volume that cannot be read: stay where the dialog was.
         {
             const QSignalBlocker block(Drive1);
@@ -184,27 +175,30 @@ void frmSave::Drive1_Change()
 
 void frmSave::openFolder(const QString &path)
 {
-    m_dirPath = cleanFolder(path);
+    m_openFolder = cleanFolder(path);
+    fillFolderTree();
+    showDriveOf(m_openFolder);
+    Dir1_Change();
+}
 
+// The folders from the top down to the open one, each opened, then the open one's folders.
+void frmSave::fillFolderTree()
+{
     Dir1->clear();
-    const QStyle *style = Dir1->style();
-    const QIcon openIcon = style->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style->standardIcon(QStyle::SP_DirClosedIcon);
-
-    // The folders from the top down to the open one, each opened, then the open one's folders.
+    const QIcon openIcon = Dir1->style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = Dir1->style()->standardIcon(QStyle::SP_DirClosedIcon);
     QTreeWidgetItem *parent = nullptr;
-    for (const QString &folder : FolderChain(m_dirPath)) {
-        const QString name = QDir(folder).dirName();
+    for (const QString &folder : exporttext::folderChain(m_openFolder)) {
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(Dir1);
-        item->setText(
-            0, name.isEmpty() || folder.endsWith(QLatin1Char('/')) ? QDir::toNativeSeparators(folder) : name);
+        item->setText(0, folderText(folder));
         item->setIcon(0, openIcon);
         item->setData(0, kPathRole, folder);
         parent = item;
     }
     QTreeWidgetItem *current = parent;
-    const QFileInfoList subfolders = QDir(m_dirPath).entryInfoList(
-        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    const QFileInfoList subfolders = QDir(m_openFolder)
+                                         .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                        QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     for (const QFileInfo &info : subfolders) {
         auto *item = new QTreeWidgetItem(current);
         item->setText(0, info.fileName());
@@ -214,9 +208,6 @@ void frmSave::openFolder(const QString &path)
     Dir1->expandAll();
     Dir1->setCurrentItem(current);
     Dir1->scrollToItem(current);
-
-    showDriveOf(m_dirPath);
-    Dir1_Change();
 }
 
 void frmSave::Dir1_Activated(QTreeWidgetItem *item)
@@ -224,18 +215,18 @@ void frmSave::Dir1_Activated(QTreeWidgetItem *item)
     if (!item)
         return;
     const QString path = item->data(0, kPathRole).toString();
-    if (!path.isEmpty() && path != m_dirPath)
+    if (!path.isEmpty() && path != m_openFolder)
         openFolder(path);
 }
 
 void frmSave::Dir1_Change()
 {
     // The file list only shows what is there: choosing a file in it changes nothing else.
-    m_filePath = m_dirPath;
+    m_fileListFolder = m_openFolder;
     File1->clear();
-    File1->addItems(QDir(m_filePath)
-                        .entryList({QStringLiteral("*.txt")}, QDir::Files,
-                                   QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
+    File1->addItems(
+        QDir(m_fileListFolder)
+            .entryList({kTextFiles}, QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
 }
 
 void frmSave::cmdCancel_Click()
@@ -245,60 +236,67 @@ void frmSave::cmdCancel_Click()
 
 void frmSave::cmdSave_Click()
 {
-    WindowRegistry &windows = WindowRegistry::instance();
-    Dialogs &dialogs = services::dialogs();
+    if (!confirmSaving()) {
+        close();
+        return;
+    }
+    saveAndReport();
+}
 
+// Whether there is something to save and the user wants it saved; says so when there is nothing.
+bool frmSave::confirmSaving()
+{
     // A window that is not open counts as empty. No window pointer is kept across a message box.
+    WindowRegistry &windows = WindowRegistry::instance();
     const FrmCal *calculator = windows.find<FrmCal>();
-    const QString expression = calculator ? calculator->inputText() : QString();
     const frmTj *statistics = windows.find<frmTj>();
-    const int marks = statistics ? statistics->markCount() : 0;
-
-    if (expression.isEmpty() && marks == 0) {
-        dialogs.inform(this, QStringLiteral("没有数据"), QStringLiteral("请输入数据"));
-        close();
-        return;
+    const bool noExpression = !calculator || calculator->inputText().isEmpty();
+    if (noExpression && (!statistics || statistics->markCount() == 0)) {
+        services::dialogs().inform(this, QStringLiteral("没有数据"), QStringLiteral("请输入数据"));
+        return false;
     }
-    if (!dialogs.confirm(this, QStringLiteral("确定保存吗？"), QStringLiteral("保存"),
-                         Dialogs::Icon::Question)) {
-        close();
-        return;
-    }
+    return services::dialogs().confirm(this, QStringLiteral("确定保存吗？"), QStringLiteral("保存"),
+                                       Dialogs::Icon::Question);
+}
 
-    const QString folder = m_filePath;
+// Appends the statistics report while the score list holds marks, else the calculation record.
+void frmSave::saveAndReport()
+{
+    const QString folder = m_fileListFolder;
     const QString fileName = txtFileName->text();
-    statistics = windows.find<frmTj>();
-    const AppendOutcome outcome = statistics && statistics->markCount() > 0
+    const frmTj *statistics = WindowRegistry::instance().find<frmTj>();
+    const exporttext::AppendOutcome outcome = statistics && statistics->markCount() > 0
         ? WriteScoreReport(folder, fileName)
         : WriteCalcRecord(folder, fileName);
     if (!outcome.ok) {
         // Nothing was written: say why and stay open, so that another folder or name can be tried.
-        dialogs.inform(this,
-                       QStringLiteral("无法保存到文件：\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(outcome.path), outcome.reason),
-                       QStringLiteral("保存失败"));
+        services::dialogs().inform(this,
+                                   QStringLiteral("无法保存到文件：\n%1\n\n%2")
+                                       .arg(QDir::toNativeSeparators(outcome.path), outcome.reason),
+                                   QStringLiteral("保存失败"));
         activateWindow();
         txtFileName->setFocus();
         return;
     }
-    dialogs.inform(this, QString(), QStringLiteral("已保存"));
+    services::dialogs().inform(this, QString(), QStringLiteral("已保存"));
     close();
 }
 
-AppendOutcome frmSave::WriteCalcRecord(const QString &folder, const QString &fileName)
+exporttext::AppendOutcome frmSave::WriteCalcRecord(const QString &folder, const QString &fileName)
 {
     const FrmCal *calculator = WindowRegistry::instance().find<FrmCal>();
-    const QStringList lines = CalcRecordLines(calculator ? calculator->inputText() : QString(),
-                                              calculator ? calculator->outputText() : QString(),
-                                              TimeStampText(services::clock().now()));
-    return AppendLines(folder, fileName, lines);
+    const QStringList lines = exporttext::calcRecordLines(calculator ? calculator->inputText() : QString(),
+                                                          calculator ? calculator->outputText() : QString(),
+                                                          exporttext::timeStampText(services::clock().now()));
+    return exporttext::appendLines(folder, fileName, lines);
 }
 
-AppendOutcome frmSave::WriteScoreReport(const QString &folder, const QString &fileName)
+exporttext::AppendOutcome frmSave::WriteScoreReport(const QString &folder, const QString &fileName)
 {
     const frmTj *statistics = WindowRegistry::instance().find<frmTj>();
-    const QStringList lines = ScoreReportLines(statistics ? statistics->markTexts() : QStringList(),
-                                               statistics ? statistics->resultTexts() : QStringList(),
-                                               TimeStampText(services::clock().now()));
-    return AppendLines(folder, fileName, lines);
+    const QStringList lines
+        = exporttext::scoreReportLines(statistics ? statistics->markTexts() : QStringList(),
+                                       statistics ? statistics->resultTexts() : QStringList(),
+                                       exporttext::timeStampText(services::clock().now()));
+    return exporttext::appendLines(folder, fileName, lines);
 }

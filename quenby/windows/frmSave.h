@@ -23,7 +23,7 @@ public:
     explicit frmSave(QWidget *parent = nullptr);
 
     // The folder open in the folder list, whose "*.txt" files the file list shows.
-    QString folder() const { return m_filePath; }
+    QString folder() const { return m_fileListFolder; }
     // Opens a folder in the folder list, as a double-click on it does.
     void openFolder(const QString &path);
 
@@ -34,12 +34,16 @@ public slots:
     void cmdCancel_Click();
 
 private:
+    void addControls();
     void Form_Load();
     void Dir1_Activated(QTreeWidgetItem *item);
     void fillDrives();
+    void fillFolderTree();
     void showDriveOf(const QString &path);
-    AppendOutcome WriteCalcRecord(const QString &folder, const QString &fileName);
-    AppendOutcome WriteScoreReport(const QString &folder, const QString &fileName);
+    bool confirmSaving();
+    void saveAndReport();
+    exporttext::AppendOutcome WriteCalcRecord(const QString &folder, const QString &fileName);
+    exporttext::AppendOutcome WriteScoreReport(const QString &folder, const QString &fileName);
 
     QLabel *Label2 = nullptr;
     QComboBox *Drive1 = nullptr;
@@ -50,8 +54,8 @@ private:
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-    QString m_dirPath;                    // the folder open in Dir1
-    QString m_filePath;                   // the folder File1 lists
+    QString m_openFolder;                 // the folder open in Dir1
+    QString m_fileListFolder;             // the folder File1 lists
     int m_driveIndex = -1;                // the volume Drive1 stands on
     QMap<QString, QString> m_driveFolder; // the last folder opened on each volume
 };

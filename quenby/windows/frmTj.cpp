@@ -3,13 +3,11 @@
 #include "logic/ScoreStatistics.h"
 #include "widgets/Fonts.h"
 #include "widgets/FormKit.h"
-#include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/FrmCal.h"
 #include "windows/frmSave.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,120 +24,59 @@ const QColor kResultText(Qt::blue);
 constexpr int kLabelOffset = 75;
 constexpr int kLabelHeight = 255;
 constexpr int kBoxHeight = 400;
+constexpr int kButtonWidth = 1200;
+constexpr int kButtonHeight = 400;
 
-} // namespace
+// One of the six buttons, with the name a screen reader says for it.
+struct ButtonRow {
+    QPushButton *frmTj::*member;
+    void (frmTj::*slot)();
+    const char *name;
+    const char16_t *caption;
+    const char16_t *spoken;
+    int left;
+    int top;
+};
 
-frmTj::frmTj(QWidget *parent) : QWidget(parent)
+// The two columns of result rows: label and box on the left, and a second label and box to the right
+// in rows 4 to 8.
+enum class Column { First, Second };
+
+struct ColumnPlace {
+    int labelLeft;
+    int labelWidth;
+    int boxLeft;
+};
+
+ColumnPlace placeOf(Column column)
 {
-    setObjectName(QStringLiteral("frmTj"));
-    setWindowTitle(QStringLiteral("成绩统计（教师用）"));
-    // A fixed-size window: nothing to maximise.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    twips::setClientSize(this, 4875, 7620);
-
-    Label1 = new QLabel(QStringLiteral("输入："), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(fonts::make(QStringLiteral("宋体"), 10.5, true));
-    twips::place(Label1, 120, 195, 855, 255);
-
-    txtInput = new QLineEdit(this);
-    txtInput->setObjectName(QStringLiteral("txtInput"));
-    twips::place(txtInput, 600, 120, 855, 375);
-    txtInput->installEventFilter(this);
-
-    const QFont buttonFont = fonts::make(QStringLiteral("楷体_GB2312"), 14.25, true);
-    auto button = [&](const char *name, const QString &text, int left, int top) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFont(buttonFont);
-        twips::place(b, left, top, 1200, 400);
-        return b;
-    };
-    cmdIn = button("cmdIn", QStringLiteral("--->"), 120, 600);
-    cmdOut = button("cmdOut", QStringLiteral("<---"), 120, 1380);
-    cmdTongj = button("cmdTongj", QStringLiteral("统计"), 120, 2160);
-
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    twips::place(List1, 1560, 120, 1905, 2400);
-
-    cmdClear = button("cmdClear", QStringLiteral("清除"), 3600, 480);
-    cmdSave = button("cmdSave", QStringLiteral("保存"), 3600, 1260);
-    cmdBack = button("cmdBack", QStringLiteral("返回"), 3600, 2040);
-
-    lblSum = resultLabel("lblSum", QStringLiteral("总分："), 285, 2880, 1500);
-    txtSum = resultBox("txtSum", 1800, 2880, 2868);
-    lblAve = resultLabel("lblAve", QStringLiteral("平均分："), 285, 3405, 1500);
-    txtAve = resultBox("txtAve", 1800, 3405, 2868);
-    lblStd = resultLabel("lblStd", QStringLiteral("标准差："), 285, 3930, 1500);
-    txtStd = resultBox("txtStd", 1800, 3930, 2868);
-    lblmax = resultLabel("lblmax", QStringLiteral("最高分："), 285, 4455, 1500);
-    txtmax = resultBox("txtmax", 1800, 4455, 945);
-    lbl100 = resultLabel("lbl100", QStringLiteral("100分："), 2520, 4455, 1140);
-    txt100 = resultBox("txt100", 3720, 4455, 945);
-    lblmin = resultLabel("lblmin", QStringLiteral("最低分："), 285, 4980, 1500);
-    txtmin = resultBox("txtmin", 1800, 4980, 945);
-    lbl90 = resultLabel("lbl90", QStringLiteral("90分："), 2520, 4980, 1140);
-    txt90 = resultBox("txt90", 3720, 4980, 945);
-    lblyo = resultLabel("lblyo", QStringLiteral("优(>=85):"), 285, 5505, 1500);
-    txtyo = resultBox("txtyo", 1800, 5505, 945);
-    lbl80 = resultLabel("lbl80", QStringLiteral("80分："), 2520, 5505, 1140);
-    txt80 = resultBox("txt80", 3720, 5505, 945);
-    lblli = resultLabel("lblli", QStringLiteral("良(75~84):"), 285, 6030, 1500);
-    txtli = resultBox("txtli", 1800, 6030, 945);
-    lbl70 = resultLabel("lbl70", QStringLiteral("70分："), 2520, 6030, 1140);
-    txt70 = resultBox("txt70", 3720, 6030, 945);
-    lbljg = resultLabel("lbljg", QStringLiteral("及格(60~74):"), 285, 6555, 1500);
-    txtjg = resultBox("txtjg", 1800, 6555, 945);
-    lbl60 = resultLabel("lbl60", QStringLiteral("60分："), 2520, 6555, 1140);
-    txt60 = resultBox("txt60", 3720, 6555, 945);
-    lblbjg = resultLabel("lblbjg", QStringLiteral("不及格(<60):"), 285, 7080, 1500);
-    txtbjg = resultBox("txtbjg", 1800, 7080, 2865);
-
-    // The second labels of rows 4 to 8 reach under the boxes to their left: their texts stand
-    // right-aligned next to their own boxes, and every box lies above every label.
-    for (QLabel *label : {lbl100, lbl90, lbl80, lbl70, lbl60})
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QLabel *label : findChildren<QLabel *>())
-        label->lower();
-
-    m_results = {txtSum, txtAve, txtStd, txtmax, txtmin, txtyo, txtli,
-                 txtjg,  txtbjg, txt100, txt90,  txt80,  txt70, txt60};
-
-    // The entry box first, then the buttons and the list, then the results row by row.
-    QWidget *order[]
-        = {txtInput, cmdIn,  cmdOut, cmdTongj, List1, cmdClear, cmdSave, cmdBack, txtSum, txtAve, txtStd,
-           txtmax,   txt100, txtmin, txt90,    txtyo, txt80,    txtli,   txt70,   txtjg,  txt60,  txtbjg};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
-    connect(cmdIn, &QPushButton::clicked, this, &frmTj::cmdIn_Click);
-    connect(cmdOut, &QPushButton::clicked, this, &frmTj::cmdOut_Click);
-    connect(cmdTongj, &QPushButton::clicked, this, &frmTj::cmdTongj_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmTj::cmdClear_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmTj::cmdSave_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmTj::cmdBack_Click);
-
-    txtInput->setFocus();
-    form::centreOnScreen(this);
+    if (column == Column::First)
+        return {.labelLeft = 285, .labelWidth = 1500, .boxLeft = 1800};
+    return {.labelLeft = 2520, .labelWidth = 1140, .boxLeft = 3720};
 }
 
-QLabel *frmTj::resultLabel(const char *name, const QString &text, int left, int boxTop, int width)
+// One result box with its label.
+struct ResultRow {
+    QLineEdit *frmTj::*member;
+    const char *box;
+    const char *label;
+    const char16_t *caption;
+    Column column;
+    int top;
+    int width;
+};
+
+// What a screen reader says for a result box: its label without the colon.
+QString spokenName(const QString &caption)
 {
-    const QFont font = fonts::make(QStringLiteral("幼圆"), 12);
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    twips::place(label, left, boxTop + kLabelOffset, width, kLabelHeight);
-    return label;
+    QString name = caption;
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
+        name.chop(1);
+    return name;
 }
 
-QLineEdit *frmTj::resultBox(const char *name, int left, int top, int width)
+void paintResultBox(QLineEdit *box)
 {
-    auto *box = new QLineEdit(this);
-    box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
     QPalette palette = box->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -147,8 +84,219 @@ QLineEdit *frmTj::resultBox(const char *name, int left, int top, int width)
         palette.setColor(group, QPalette::Text, kResultText);
     }
     box->setPalette(palette);
-    twips::place(box, left, top, width, kBoxHeight);
-    return box;
+}
+
+} // namespace
+
+frmTj::frmTj(QWidget *parent) : QWidget(parent)
+{
+    form::setupFixedWindow(this, QStringLiteral("frmTj"), QStringLiteral("成绩统计（教师用）"), 4875, 7620);
+    addEntryControls();
+    addButtons();
+    addResults();
+
+    // The entry box first, then the buttons and the list, then the results row by row.
+    form::chainTabOrder({txtInput, cmdIn,  cmdOut, cmdTongj, List1,  cmdClear, cmdSave, cmdBack,
+                         txtSum,   txtAve, txtStd, txtmax,   txt100, txtmin,   txt90,   txtyo,
+                         txt80,    txtli,  txt70,  txtjg,    txt60,  txtbjg});
+    txtInput->setFocus();
+    form::centreOnScreen(this);
+}
+
+void frmTj::addEntryControls()
+{
+    Label1 = form::addLabel(this, "Label1", QStringLiteral("输入："), {120, 195, 855, 255},
+                            fonts::make(fonts::kSong, 10.5, true));
+    txtInput = form::add<QLineEdit>(this, "txtInput", {600, 120, 855, 375});
+    txtInput->setAccessibleName(QStringLiteral("分数输入"));
+    form::useChineseEditMenu(txtInput);
+    // Enter adds the mark as "--->" does.
+    connect(txtInput, &QLineEdit::returnPressed, this, &frmTj::cmdIn_Click);
+
+    List1 = form::add<QListWidget>(this, "List1", {1560, 120, 1905, 2400});
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAccessibleName(QStringLiteral("分数列表"));
+}
+
+void frmTj::addButtons()
+{
+    static const ButtonRow rows[] = {
+        {.member = &frmTj::cmdIn,
+         .slot = &frmTj::cmdIn_Click,
+         .name = "cmdIn",
+         .caption = u"--->",
+         .spoken = u"加入列表",
+         .left = 120,
+         .top = 600},
+        {.member = &frmTj::cmdOut,
+         .slot = &frmTj::cmdOut_Click,
+         .name = "cmdOut",
+         .caption = u"<---",
+         .spoken = u"移出列表",
+         .left = 120,
+         .top = 1380},
+        {.member = &frmTj::cmdTongj,
+         .slot = &frmTj::cmdTongj_Click,
+         .name = "cmdTongj",
+         .caption = u"统计",
+         .spoken = u"统计",
+         .left = 120,
+         .top = 2160},
+        {.member = &frmTj::cmdClear,
+         .slot = &frmTj::cmdClear_Click,
+         .name = "cmdClear",
+         .caption = u"清除",
+         .spoken = u"清除",
+         .left = 3600,
+         .top = 480},
+        {.member = &frmTj::cmdSave,
+         .slot = &frmTj::cmdSave_Click,
+         .name = "cmdSave",
+         .caption = u"保存",
+         .spoken = u"保存",
+         .left = 3600,
+         .top = 1260},
+        {.member = &frmTj::cmdBack,
+         .slot = &frmTj::cmdBack_Click,
+         .name = "cmdBack",
+         .caption = u"返回",
+         .spoken = u"返回",
+         .left = 3600,
+         .top = 2040},
+    };
+    const QFont font = fonts::make(fonts::kKai, 14.25, true);
+    for (const ButtonRow &row : rows) {
+        this->*row.member = form::add<QPushButton>(this, row.name, QString::fromUtf16(row.caption),
+                                                   {row.left, row.top, kButtonWidth, kButtonHeight}, font);
+        (this->*row.member)->setAccessibleName(QString::fromUtf16(row.spoken));
+        connect(this->*row.member, &QPushButton::clicked, this, row.slot);
+    }
+}
+
+void frmTj::addResults()
+{
+    // In the order of the statistics' texts.
+    static const ResultRow rows[] = {
+        {.member = &frmTj::txtSum,
+         .box = "txtSum",
+         .label = "lblSum",
+         .caption = u"总分：",
+         .column = Column::First,
+         .top = 2880,
+         .width = 2868},
+        {.member = &frmTj::txtAve,
+         .box = "txtAve",
+         .label = "lblAve",
+         .caption = u"平均分：",
+         .column = Column::First,
+         .top = 3405,
+         .width = 2868},
+        {.member = &frmTj::txtStd,
+         .box = "txtStd",
+         .label = "lblStd",
+         .caption = u"标准差：",
+         .column = Column::First,
+         .top = 3930,
+         .width = 2868},
+        {.member = &frmTj::txtmax,
+         .box = "txtmax",
+         .label = "lblmax",
+         .caption = u"最高分：",
+         .column = Column::First,
+         .top = 4455,
+         .width = 945},
+        {.member = &frmTj::txtmin,
+         .box = "txtmin",
+         .label = "lblmin",
+         .caption = u"最低分：",
+         .column = Column::First,
+         .top = 4980,
+         .width = 945},
+        {.member = &frmTj::txtyo,
+         .box = "txtyo",
+         .label = "lblyo",
+         .caption = u"优(>=85):",
+         .column = Column::First,
+         .top = 5505,
+         .width = 945},
+        {.member = &frmTj::txtli,
+         .box = "txtli",
+         .label = "lblli",
+         .caption = u"良(75~84):",
+         .column = Column::First,
+         .top = 6030,
+         .width = 945},
+        {.member = &frmTj::txtjg,
+         .box = "txtjg",
+         .label = "lbljg",
+         .caption = u"及格(60~74):",
+         .column = Column::First,
+         .top = 6555,
+         .width = 945},
+        {.member = &frmTj::txtbjg,
+         .box = "txtbjg",
+         .label = "lblbjg",
+         .caption = u"不及格(<60):",
+         .column = Column::First,
+         .top = 7080,
+         .width = 2865},
+        {.member = &frmTj::txt100,
+         .box = "txt100",
+         .label = "lbl100",
+         .caption = u"100分：",
+         .column = Column::Second,
+         .top = 4455,
+         .width = 945},
+        {.member = &frmTj::txt90,
+         .box = "txt90",
+         .label = "lbl90",
+         .caption = u"90分：",
+         .column = Column::Second,
+         .top = 4980,
+         .width = 945},
+        {.member = &frmTj::txt80,
+         .box = "txt80",
+         .label = "lbl80",
+         .caption = u"80分：",
+         .column = Column::Second,
+         .top = 5505,
+         .width = 945},
+        {.member = &frmTj::txt70,
+         .box = "txt70",
+         .label = "lbl70",
+         .caption = u"70分：",
+         .column = Column::Second,
+         .top = 6030,
+         .width = 945},
+        {.member = &frmTj::txt60,
+         .box = "txt60",
+         .label = "lbl60",
+         .caption = u"60分：",
+         .column = Column::Second,
+         .top = 6555,
+         .width = 945},
+    };
+    const QFont labelFont = fonts::make(fonts::kYouyuan, 12);
+    std::size_t i = 0;
+    for (const ResultRow &row : rows) {
+        // The second labels of rows 4 to 8 reach under the boxes to their left: their texts stand
+        // right-aligned next to their own boxes.
+        const ColumnPlace at = placeOf(row.column);
+        const Qt::Alignment align = row.column == Column::First ? Qt::AlignLeft : Qt::AlignRight;
+        const QString caption = QString::fromUtf16(row.caption);
+        QLabel *label = form::addLabel(this, row.label, caption,
+                                       {at.labelLeft, row.top + kLabelOffset, at.labelWidth, kLabelHeight},
+                                       labelFont, align);
+        // Every box lies above every label.
+        label->lower();
+        QLineEdit *box = form::add<QLineEdit>(this, row.box, {at.boxLeft, row.top, row.width, kBoxHeight});
+        paintResultBox(box);
+        box->setAccessibleName(spokenName(caption));
+        form::useChineseEditMenu(box);
+        label->setBuddy(box);
+        this->*row.member = box;
+        m_results[i++] = box;
+    }
 }
 
 int frmTj::markCount() const
@@ -177,7 +325,7 @@ void frmTj::cmdIn_Click()
 {
     const QString mark = txtInput->text();
     // A text that is no mark is ignored without a word; it stays in the box to be corrected.
-    if (!IsAcceptableMark(mark))
+    if (!stats::IsAcceptableMark(mark))
         return;
     List1->addItem(mark);
     List1->scrollToBottom();
@@ -203,7 +351,7 @@ void frmTj::cmdTongj_Click()
     txtInput->setFocus();
     if (List1->count() == 0)
         return;
-    const QStringList texts = ComputeStatistics(markTexts());
+    const QStringList texts = stats::ComputeStatistics(markTexts());
     for (std::size_t i = 0; i < m_results.size(); ++i) {
         m_results[i]->setText(texts.value(static_cast<qsizetype>(i)));
         m_results[i]->setCursorPosition(0);
@@ -235,12 +383,6 @@ void frmTj::cmdBack_Click()
     WindowRegistry::instance().show<FrmCal>();
 }
 
-void frmTj::txtInput_KeyDown(int keyCode, int /*shift*/)
-{
-    if (keyCode == 13)
-        cmdIn_Click();
-}
-
 void frmTj::Form_Unload()
 {
     // Leaving the statistics brings the calculator back, a fresh one if it had been closed.
@@ -251,19 +393,4 @@ void frmTj::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     event->accept();
-}
-
-bool frmTj::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == txtInput && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers();
-        const int shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0)
-            | (mods & Qt::AltModifier ? 4 : 0);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        txtInput_KeyDown(enter ? 13 : key->key(), shift);
-        if (enter)
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

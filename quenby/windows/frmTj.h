@@ -34,18 +34,15 @@ public slots:
     void cmdClear_Click();
     void cmdSave_Click();
     void cmdBack_Click();
-    // A key pressed in txtInput: the key code (13 for Enter) and the shift state (1 Shift,
-    // 2 Ctrl, 4 Alt).
-    void txtInput_KeyDown(int keyCode, int shift);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void addEntryControls();
+    void addButtons();
+    void addResults();
     void Form_Unload();
-    QLineEdit *resultBox(const char *name, int left, int top, int width);
-    QLabel *resultLabel(const char *name, const QString &text, int left, int boxTop, int width);
 
     QLabel *Label1 = nullptr;
     QLineEdit *txtInput = nullptr;
@@ -71,21 +68,6 @@ private:
     QLineEdit *txt80 = nullptr;
     QLineEdit *txt70 = nullptr;
     QLineEdit *txt60 = nullptr;
-
-    QLabel *lblSum = nullptr;
-    QLabel *lblAve = nullptr;
-    QLabel *lblStd = nullptr;
-    QLabel *lblmax = nullptr;
-    QLabel *lblmin = nullptr;
-    QLabel *lblyo = nullptr;
-    QLabel *lblli = nullptr;
-    QLabel *lbljg = nullptr;
-    QLabel *lblbjg = nullptr;
-    QLabel *lbl100 = nullptr;
-    QLabel *lbl90 = nullptr;
-    QLabel *lbl80 = nullptr;
-    QLabel *lbl70 = nullptr;
-    QLabel *lbl60 = nullptr;
 
     // The result boxes in the order of the statistics' texts.
     std::array<QLineEdit *, 14> m_results {};

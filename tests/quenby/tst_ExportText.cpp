@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,6 +32,7 @@ private slots:
     void filePath();
     void timeStamp_data();
     void timeStamp();
+    void timeStampTimeUnderEveryLocale();
     void folderChain_data();
     void folderChain();
 
@@ -107,17 +109,17 @@ void tst_ExportText::displayColumns()
 {
     QFETCH(QString, text);
     QFETCH(int, columns);
-    QCOMPARE(DisplayColumns(text), columns);
+    QCOMPARE(exporttext::displayColumns(text), columns);
 }
 
 void tst_ExportText::summaryValuesStartInColumn15()
 {
-    const QStringList lines = ScoreReportLines({}, QStringList(14, QStringLiteral("X")), kStamp);
+    const QStringList lines = exporttext::scoreReportLines({}, QStringList(14, QStringLiteral("X")), kStamp);
     QCOMPARE(lines.size(), 2 + 15);
     for (int i = 2; i < lines.size(); ++i) {
         const QString &line = lines[i];
         QVERIFY2(line.endsWith(QLatin1Char('X')), qPrintable(line));
-        QCOMPARE(DisplayColumns(line.chopped(1)), 14);
+        QCOMPARE(exporttext::displayColumns(line.chopped(1)), 14);
     }
 }
 
@@ -161,26 +163,26 @@ void tst_ExportText::scoreReportLines()
         "60分:          0人",
         "60以下:        0人",
     };
-    QCOMPARE(ScoreReportLines(marks, results, kStamp), expected);
+    QCOMPARE(exporttext::scoreReportLines(marks, results, kStamp), expected);
 }
 
 void tst_ExportText::emptyResultsKeepLabelAndPadding()
 {
     // After "清除" the boxes are empty: each summary line is its label and the padding alone.
-    const QStringList lines = ScoreReportLines({"85"}, QStringList(14), kStamp);
+    const QStringList lines = exporttext::scoreReportLines({"85"}, QStringList(14), kStamp);
     QCOMPARE(lines.size(), 2 + 1 + 15);
     QCOMPARE(lines[3], QStringLiteral("总分：        "));
     QCOMPARE(lines[11], QStringLiteral("不及格：(<60) "));
     QCOMPARE(lines[17], QStringLiteral("60以下:       "));
     // Missing result texts count as empty too.
-    QCOMPARE(ScoreReportLines({"85"}, {}, kStamp), lines);
+    QCOMPARE(exporttext::scoreReportLines({"85"}, {}, kStamp), lines);
 }
 
 void tst_ExportText::calcRecordLines()
 {
-    QCOMPARE(CalcRecordLines("1+2", " 3", kStamp), (QStringList {"", kStamp, "1+2= 3"}));
+    QCOMPARE(exporttext::calcRecordLines("1+2", " 3", kStamp), (QStringList {"", kStamp, "1+2= 3"}));
     // Texts go in as they stand: an expression with its line break and blanks, nothing evaluated.
-    QCOMPARE(CalcRecordLines("1 +\r\n2", "", kStamp), (QStringList {"", kStamp, "1 +\r\n2="}));
+    QCOMPARE(exporttext::calcRecordLines("1 +\r\n2", "", kStamp), (QStringList {"", kStamp, "1 +\r\n2="}));
 }
 
 void tst_ExportText::filePath_data()
@@ -217,7 +219,7 @@ void tst_ExportText::filePath()
     QFETCH(QString, folder);
     QFETCH(QString, name);
     QFETCH(QString, path);
-    QCOMPARE(FilePathFor(folder, name), path);
+    QCOMPARE(exporttext::filePathFor(folder, name), path);
 }
 
 void tst_ExportText::timeStamp_data()
@@ -233,8 +235,15 @@ void tst_ExportText::timeStamp_data()
     QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China) << morning << "2005/6/15 10:20:30";
     QTest::newRow("Chinese, evening")
         << QLocale(QLocale::Chinese, QLocale::China) << evening << "2024/12/31 23:05:09";
+    // A locale whose clock is 12-hour still gets the 24-hour time, with no AM/PM marker.
     QTest::newRow("US English") << QLocale(QLocale::English, QLocale::UnitedStates) << evening
-                                << "12/31/24 11:05:09 PM";
+                                << "12/31/24 23:05:09";
+    QTest::newRow("Taiwan, afternoon")
+        << QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan)
+        << QDateTime(QDate(2005, 6, 15), QTime(21, 5, 7)) << "2005/6/15 21:05:07";
+    QTest::newRow("Finnish, point separator")
+        << QLocale(QLocale::Finnish, QLocale::Finland) << evening << "31.12.2024 23.05.09";
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << morning << "15.06.05 10:20:30";
 }
 
 void tst_ExportText::timeStamp()
@@ -242,7 +251,32 @@ void tst_ExportText::timeStamp()
     QFETCH(QLocale, locale);
     QFETCH(QDateTime, when);
     QFETCH(QString, text);
-    QCOMPARE(TimeStampText(when, locale), text);
+    QCOMPARE(exporttext::timeStampText(when, locale), text);
+}
+
+// Under every locale Qt knows, the time is ASCII digits and the separators ":" or "." only:
+// no AM/PM marker, no native digits, no words.
+void tst_ExportText::timeStampTimeUnderEveryLocale()
+{
+    static const QRegularExpression clock(QStringLiteral("^[0-9]{1,2}([:.])[0-9]{2}\\1[0-9]{2}$"));
+    const QDateTime afternoon(QDate(2005, 6, 15), QTime(21, 5, 7));
+    const QList<QLocale> locales
+        = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    QVERIFY(locales.size() > 100);
+    for (const QLocale &locale : locales) {
+        const QString date = locale.language() == QLocale::C
+            ? QStringLiteral("2005-6-15")
+            : locale.toString(afternoon.date(), QLocale::ShortFormat);
+        const QString stamp = exporttext::timeStampText(afternoon, locale);
+        QVERIFY2(stamp.startsWith(date + QLatin1Char(' ')),
+                 qPrintable(locale.name() + QStringLiteral(": ") + stamp));
+        const QString time = stamp.mid(date.size() + 1);
+        QVERIFY2(clock.match(time).hasMatch(), qPrintable(locale.name() + QStringLiteral(": ") + stamp));
+        QVERIFY2(time.endsWith(QLatin1String("05:07")) || time.endsWith(QLatin1String("05.07")),
+                 qPrintable(locale.name() + QStringLiteral(": ") + stamp));
+        QVERIFY2(time.startsWith(QLatin1String("21")),
+                 qPrintable(locale.name() + QStringLiteral(": ") + stamp));
+    }
 }
 
 void tst_ExportText::folderChain_data()
@@ -254,25 +288,27 @@ void tst_ExportText::folderChain_data()
     QTest::newRow("trailing slash") << "/home/ann/" << QStringList {"/", "/home", "/home/ann"};
     QTest::newRow("root") << "/" << QStringList {"/"};
     QTest::newRow("dot dot") << "/a/../b" << QStringList {"/", "/b"};
+    QTest::newRow("missing folders") << "/no/such/folder"
+                                     << QStringList {"/", "/no", "/no/such", "/no/such/folder"};
 }
 
 void tst_ExportText::folderChain()
 {
     QFETCH(QString, folder);
     QFETCH(QStringList, chain);
-    QCOMPARE(FolderChain(folder), chain);
+    QCOMPARE(exporttext::folderChain(folder), chain);
 }
 
 void tst_ExportText::twoRecordsMakeSixLines()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const AppendOutcome first
-        = AppendLines(dir.path(), "test1.txt", CalcRecordLines("1+2", " 3", kStamp), "UTF-8");
+    const exporttext::AppendOutcome first = exporttext::appendLines(
+        dir.path(), "test1.txt", exporttext::calcRecordLines("1+2", " 3", kStamp), "UTF-8");
     QVERIFY2(first.ok, qPrintable(first.reason));
     QCOMPARE(first.path, dir.path() + "/test1.txt");
-    const AppendOutcome second
-        = AppendLines(dir.path(), "test1.txt", CalcRecordLines("2*3", " 6", "2005-6-15 10:21:00"), "UTF-8");
+    const exporttext::AppendOutcome second = exporttext::appendLines(
+        dir.path(), "test1.txt", exporttext::calcRecordLines("2*3", " 6", "2005-6-15 10:21:00"), "UTF-8");
     QVERIFY2(second.ok, qPrintable(second.reason));
     QCOMPARE(readAll(dir.filePath("test1.txt")),
              QByteArray("\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n"
@@ -287,8 +323,8 @@ void tst_ExportText::appendKeepsEveryByte()
     const QByteArray existing = QByteArray::fromHex("0d0a323030352d362d3135d7dcb7d6a3ba0a00ff") + "tail";
     QVERIFY(writeFile(dir.filePath("old.txt"), existing));
 
-    const AppendOutcome outcome
-        = AppendLines(dir.path(), "old.txt", CalcRecordLines("1+2", " 3", kStamp), "UTF-8");
+    const exporttext::AppendOutcome outcome = exporttext::appendLines(
+        dir.path(), "old.txt", exporttext::calcRecordLines("1+2", " 3", kStamp), "UTF-8");
     QVERIFY2(outcome.ok, qPrintable(outcome.reason));
     QCOMPARE(readAll(dir.filePath("old.txt")), existing + "\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n");
 }
@@ -301,7 +337,7 @@ void tst_ExportText::plainCLocaleWritesUtf8()
     // The C locale's codeset is plain ASCII, which cannot hold a Chinese label.
     const QByteArray saved(std::setlocale(LC_CTYPE, nullptr));
     std::setlocale(LC_CTYPE, "C");
-    const QByteArray name = LocaleEncodingName();
+    const QByteArray name = exporttext::localeEncodingName();
     std::setlocale(LC_CTYPE, saved.constData());
     QCOMPARE(name, QByteArray("UTF-8"));
 #endif
@@ -322,7 +358,8 @@ void tst_ExportText::writesInTheGivenEncoding()
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const AppendOutcome outcome = AppendLines(dir.path(), "e.txt", {"总分："}, encoding);
+    const exporttext::AppendOutcome outcome
+        = exporttext::appendLines(dir.path(), "e.txt", {"总分："}, encoding);
     QVERIFY2(outcome.ok, qPrintable(outcome.reason));
     QCOMPARE(readAll(dir.filePath("e.txt")), bytes + "\r\n");
 }
@@ -362,8 +399,8 @@ void tst_ExportText::failureLeavesFolderUnchanged()
     const auto before = snapshot(dir.path());
 
     const QString folder = subFolder.isEmpty() ? dir.path() : dir.filePath(subFolder);
-    const AppendOutcome outcome
-        = AppendLines(folder, name, ScoreReportLines({"85"}, QStringList(14, " 1人"), kStamp), encoding);
+    const exporttext::AppendOutcome outcome = exporttext::appendLines(
+        folder, name, exporttext::scoreReportLines({"85"}, QStringList(14, " 1人"), kStamp), encoding);
     QVERIFY(!outcome.ok);
     QVERIFY(!outcome.reason.isEmpty());
     QCOMPARE(snapshot(dir.path()), before);
@@ -381,10 +418,11 @@ void tst_ExportText::readOnlyFolder()
     const QString locked = dir.filePath("locked");
     QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
 
-    const AppendOutcome outcome = AppendLines(locked, "a.txt", {"1+2= 3"}, "UTF-8");
+    const exporttext::AppendOutcome outcome = exporttext::appendLines(locked, "a.txt", {"1+2= 3"}, "UTF-8");
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!outcome.ok);
-    QVERIFY(!outcome.reason.isEmpty());
+    // The reason is shown to the user: in Chinese, not the system's English.
+    QCOMPARE(outcome.reason, QStringLiteral("无法打开文件（没有写入的权限）。"));
     QVERIFY(QDir(locked).isEmpty());
 }
 
@@ -392,9 +430,9 @@ void tst_ExportText::deviceFullIsReported()
 {
     if (!QFileInfo::exists("/dev/full"))
         QSKIP("no /dev/full here");
-    const AppendOutcome outcome = AppendLines("/dev", "full", {"1+2= 3"}, "UTF-8");
+    const exporttext::AppendOutcome outcome = exporttext::appendLines("/dev", "full", {"1+2= 3"}, "UTF-8");
     QVERIFY(!outcome.ok);
-    QVERIFY(!outcome.reason.isEmpty());
+    QCOMPARE(outcome.reason, QStringLiteral("无法写入文件（磁盘空间不足）。"));
 }
 
 void tst_ExportText::partialWriteIsTakenBack_data()
@@ -424,8 +462,9 @@ void tst_ExportText::partialWriteIsTakenBack()
     rlimit tight = old;
     tight.rlim_cur = static_cast<rlim_t>(existing.size() + 10);
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const AppendOutcome outcome = AppendLines(
-        dir.path(), "a.txt", ScoreReportLines({"85", "90"}, QStringList(14, " 1人"), kStamp), "UTF-8");
+    const exporttext::AppendOutcome outcome = exporttext::appendLines(
+        dir.path(), "a.txt", exporttext::scoreReportLines({"85", "90"}, QStringList(14, " 1人"), kStamp),
+        "UTF-8");
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 

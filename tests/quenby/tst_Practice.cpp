@@ -2,12 +2,15 @@
 #include "logic/Practice.h"
 #include "support/ScriptedRandom.h"
 
+#include <QLocale>
 #include <QTimeZone>
 #include <QtTest>
 
+#include <clocale>
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 using practice::Question;
@@ -35,31 +38,30 @@ struct Sample {
 
     static int slot(const QString &op)
     {
-        if (op == practice::Plus)
+        if (op == practice::kPlus)
             return 0;
-        if (op == practice::Minus)
+        if (op == practice::kMinus)
             return 1;
-        if (op == practice::TimesSign)
+        if (op == practice::kTimes)
             return 2;
         return 3;
     }
     bool occurs(int x, const QString &op, int y) const { return byOperands[slot(op)].count({x, y}) > 0; }
 };
 
-Sample drawMany(int kind, int count)
+Sample drawMany(practice::Kind kind, int count, RandomSource &random)
 {
-    ClockSeededRandom random;
     Sample s;
     s.questions.reserve(count);
     for (int i = 0; i < count; ++i) {
         const Question q = practice::drawQuestion(kind, random);
         s.questions.push_back(q);
         ++s.byOperands[Sample::slot(q.op)][{q.x, q.y}];
-        if (q.op == practice::Plus)
+        if (q.op == practice::kPlus)
             ++s.additions;
-        else if (q.op == practice::Minus)
+        else if (q.op == practice::kMinus)
             ++s.subtractions;
-        else if (q.op == practice::TimesSign)
+        else if (q.op == practice::kTimes)
             ++s.products;
         else
             ++s.quotients;
@@ -67,9 +69,16 @@ Sample drawMany(int kind, int count)
     return s;
 }
 
+// Draws from the real generator with a fixed seed, so that a failing run can be repeated.
+Sample drawMany(practice::Kind kind, int count)
+{
+    FixedSeedRandom random;
+    return drawMany(kind, count, random);
+}
+
 // Enough draws that a question of odds 1 in 1818 shows up (missing it has odds about 1 in 60000),
 // few enough to stay quick under the sanitizers.
-constexpr int Draws = 20000;
+constexpr int kDraws = 20000;
 
 // The share of one operator in kinds with two: one half, within a margin of over 8 standard deviations.
 void checkHalf(int part, int whole)
@@ -77,6 +86,29 @@ void checkHalf(int part, int whole)
     const double share = double(part) / whole;
     QVERIFY2(qAbs(share - 0.5) < 0.03, qPrintable(QStringLiteral("share %1").arg(share)));
 }
+
+// Puts a locale's number conventions in force, for the C library and for Qt, and restores the
+// previous ones at the end of the scope.
+class NumericLocale
+{
+public:
+    NumericLocale(const char *name, const QLocale &qtLocale)
+        : m_previous(setlocale(LC_ALL, nullptr)), m_installed(setlocale(LC_ALL, name) != nullptr)
+    {
+        QLocale::setDefault(qtLocale);
+    }
+    ~NumericLocale()
+    {
+        setlocale(LC_ALL, m_previous.c_str());
+        QLocale::setDefault(m_previousQt);
+    }
+    bool installed() const { return m_installed; }
+
+private:
+    std::string m_previous;
+    QLocale m_previousQt;
+    bool m_installed;
+};
 
 } // namespace
 
@@ -93,6 +125,7 @@ private slots:
     void carryBorrowRanges();
     void addSub100Ranges();
     void timesTableCoversAllPairs();
+    void clockSeededSourceCoversTimesTable();
     void divideRanges();
     void largeMulDivRanges();
 
@@ -108,6 +141,8 @@ private slots:
 
     void timeUsed_data();
     void timeUsed();
+
+    void numbersIgnoreTheLocale();
 };
 
 void tst_Practice::drawScripted_data()
@@ -116,8 +151,8 @@ void tst_Practice::drawScripted_data()
     QTest::addColumn<QList<double>>("draws");
     QTest::addColumn<Question>("expected");
 
-    const QString plus = practice::Plus, minus = practice::Minus;
-    const QString times = practice::TimesSign, divide = practice::DivideSign;
+    const QString plus = practice::kPlus, minus = practice::kMinus;
+    const QString times = practice::kTimes, divide = practice::kDivide;
 
     // Kind 1: a = rand(11), b = floor(r × (10 − a)), c = rand(11), s = rand(10); s ≥ 5 adds a and b.
     QTest::newRow("1: 3 + 6, b at its top for a = 3")
@@ -179,13 +214,14 @@ void tst_Practice::drawScripted_data()
 void tst_Practice::drawScripted()
 {
     QFETCH(int, kind);
+    // The table numbers the kinds as the buttons do.
     QFETCH(QList<double>, draws);
     QFETCH(Question, expected);
 
     ScriptedRandom random;
     for (double r : draws)
         random.push(r);
-    const Question q = practice::drawQuestion(kind, random);
+    const Question q = practice::drawQuestion(static_cast<practice::Kind>(kind), random);
     QCOMPARE(q.x, expected.x);
     QCOMPARE(q.op, expected.op);
     QCOMPARE(q.y, expected.y);
@@ -197,38 +233,39 @@ void tst_Practice::drawScripted()
 void tst_Practice::drawRejectsUnknownKind()
 {
     ScriptedRandom random {0.5, 0.5, 0.5, 0.5};
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, practice::drawQuestion(0, random));
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, practice::drawQuestion(7, random));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, practice::drawQuestion(practice::Kind::None, random));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                             practice::drawQuestion(static_cast<practice::Kind>(7), random));
     QCOMPARE(random.remaining(), std::size_t(4));
 }
 
 void tst_Practice::addSub10Ranges()
 {
-    const Sample s = drawMany(practice::AddSub10, Draws);
-    QCOMPARE(s.additions + s.subtractions, Draws);
-    checkHalf(s.additions, Draws);
+    const Sample s = drawMany(practice::Kind::AddSub10, kDraws);
+    QCOMPARE(s.additions + s.subtractions, kDraws);
+    checkHalf(s.additions, kDraws);
     for (const Question &q : s.questions) {
         QVERIFY(q.x >= 0 && q.x <= 10 && q.y >= 0 && q.y <= 10);
-        if (q.op == practice::Plus)
+        if (q.op == practice::kPlus)
             QVERIFY2(q.x + q.y <= 9 || (q.x == 10 && q.y == 0), qPrintable(QString::number(q.x)));
         else
             QVERIFY(q.x >= q.y);
     }
-    QVERIFY(!s.occurs(3, practice::Plus, 7));
-    QVERIFY(s.occurs(9, practice::Plus, 0));
-    QVERIFY(s.occurs(10, practice::Plus, 0));
-    QVERIFY(s.occurs(0, practice::Minus, 0));
-    QVERIFY(s.occurs(10, practice::Minus, 10));
+    QVERIFY(!s.occurs(3, practice::kPlus, 7));
+    QVERIFY(s.occurs(9, practice::kPlus, 0));
+    QVERIFY(s.occurs(10, practice::kPlus, 0));
+    QVERIFY(s.occurs(0, practice::kMinus, 0));
+    QVERIFY(s.occurs(10, practice::kMinus, 10));
 }
 
 void tst_Practice::carryBorrowRanges()
 {
-    const Sample s = drawMany(practice::AddSub20, Draws);
-    QCOMPARE(s.additions + s.subtractions, Draws);
-    checkHalf(s.additions, Draws);
+    const Sample s = drawMany(practice::Kind::AddSub20, kDraws);
+    QCOMPARE(s.additions + s.subtractions, kDraws);
+    checkHalf(s.additions, kDraws);
     std::set<int> sums, differences;
     for (const Question &q : s.questions) {
-        if (q.op == practice::Plus) {
+        if (q.op == practice::kPlus) {
             QVERIFY(q.x >= 2 && q.x <= 9 && q.y >= 2 && q.y <= 9);
             QVERIFY(q.x + q.y >= 11 && q.x + q.y <= 18);
             sums.insert(q.x + q.y);
@@ -241,55 +278,64 @@ void tst_Practice::carryBorrowRanges()
         for (int never : {0, 1, 10})
             QVERIFY(q.x != never && q.y != never);
     }
-    QVERIFY(!s.occurs(5, practice::Plus, 5));
+    QVERIFY(!s.occurs(5, practice::kPlus, 5));
     QCOMPARE(sums.size(), std::size_t(8));        // 11 to 18
     QCOMPARE(differences.size(), std::size_t(8)); // 2 to 9
 }
 
 void tst_Practice::addSub100Ranges()
 {
-    const Sample s = drawMany(practice::AddSub100, Draws);
-    QCOMPARE(s.additions + s.subtractions, Draws);
-    checkHalf(s.additions, Draws);
+    const Sample s = drawMany(practice::Kind::AddSub100, kDraws);
+    QCOMPARE(s.additions + s.subtractions, kDraws);
+    checkHalf(s.additions, kDraws);
     for (const Question &q : s.questions) {
         QVERIFY(q.x >= 0 && q.x <= 100 && q.y >= 0 && q.y <= 100);
-        if (q.op == practice::Plus)
+        if (q.op == practice::kPlus)
             QVERIFY(q.x + q.y <= 99 || (q.x == 100 && q.y == 0));
         else
             QVERIFY(q.x >= q.y);
     }
-    QVERIFY(s.occurs(100, practice::Plus, 0));
+    QVERIFY(s.occurs(100, practice::kPlus, 0));
 }
 
 void tst_Practice::timesTableCoversAllPairs()
 {
-    const Sample s = drawMany(practice::Times, Draws);
-    QCOMPARE(s.products, Draws);
+    const Sample s = drawMany(practice::Kind::Times, kDraws);
+    QCOMPARE(s.products, kDraws);
     for (const Question &q : s.questions)
         QVERIFY(q.x >= 1 && q.x <= 9 && q.y >= 1 && q.y <= 9);
     QCOMPARE(s.byOperands[2].size(), std::size_t(81));
 }
 
+void tst_Practice::clockSeededSourceCoversTimesTable()
+{
+    // The source the window really uses, seeded from the clock.
+    ClockSeededRandom random;
+    const Sample s = drawMany(practice::Kind::Times, kDraws, random);
+    QCOMPARE(s.products, kDraws);
+    QCOMPARE(s.byOperands[2].size(), std::size_t(81));
+}
+
 void tst_Practice::divideRanges()
 {
-    const Sample s = drawMany(practice::Divide, Draws);
-    QCOMPARE(s.quotients, Draws);
+    const Sample s = drawMany(practice::Kind::Divide, kDraws);
+    QCOMPARE(s.quotients, kDraws);
     for (const Question &q : s.questions) {
         QVERIFY(q.y >= 1 && q.y <= 9);
         QVERIFY(q.x % q.y == 0);
         QVERIFY(q.x / q.y >= 1 && q.x / q.y <= 9);
     }
     QCOMPARE(s.byOperands[3].size(), std::size_t(81));
-    QVERIFY(s.occurs(81, practice::DivideSign, 9));
+    QVERIFY(s.occurs(81, practice::kDivide, 9));
 }
 
 void tst_Practice::largeMulDivRanges()
 {
-    const Sample s = drawMany(practice::LargeMulDiv, Draws);
-    QCOMPARE(s.products + s.quotients, Draws);
-    checkHalf(s.products, Draws);
+    const Sample s = drawMany(practice::Kind::LargeMulDiv, kDraws);
+    QCOMPARE(s.products + s.quotients, kDraws);
+    checkHalf(s.products, kDraws);
     for (const Question &q : s.questions) {
-        if (q.op == practice::TimesSign) {
+        if (q.op == practice::kTimes) {
             QVERIFY(q.x >= 0 && q.x <= 100 && q.y >= 0 && q.y <= 9);
         } else {
             QVERIFY(q.y >= 1 && q.y <= 9);
@@ -304,8 +350,8 @@ void tst_Practice::largeMulDivRanges()
         rightZero |= operands.second == 0;
     }
     QVERIFY(leftZero && leftHundred && rightZero);
-    QVERIFY(s.occurs(0, practice::DivideSign, 7));
-    QVERIFY(s.occurs(900, practice::DivideSign, 9));
+    QVERIFY(s.occurs(0, practice::kDivide, 7));
+    QVERIFY(s.occurs(900, practice::kDivide, 9));
 }
 
 void tst_Practice::answerValidity_data()
@@ -547,6 +593,36 @@ void tst_Practice::timeUsed()
         end.setTimeZone(tz);
     }
     QCOMPARE(practice::timeText(practice::secondsUsed(start, end)), text);
+}
+
+// Questions, verdict lines, scores and times read and write numbers the same way under a locale
+// whose decimal point is a comma and whose digits are grouped.
+void tst_Practice::numbersIgnoreTheLocale()
+{
+    const NumericLocale german("de_DE.UTF-8", QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY2(german.installed(), "the locale de_DE.UTF-8 is missing: run scripts/setup");
+
+    ScriptedRandom random {pick(4, 10), pick(100, 101), pick(8, 9)};
+    const Question q = practice::drawQuestion(practice::Kind::LargeMulDiv, random);
+    QCOMPARE(practice::numberText(q.x), QStringLiteral(" 900"));
+    QCOMPARE(practice::numberText(1234567), QStringLiteral(" 1234567"));
+    QCOMPARE(practice::grade(QStringLiteral(" 900"), practice::kDivide, QStringLiteral(" 9"),
+                             QStringLiteral("100"))
+                 ->line,
+             QStringLiteral(" 900÷ 9 = 100        √"));
+    QCOMPARE(practice::grade(QStringLiteral(" 72"), practice::kDivide, QStringLiteral(" 8"),
+                             QStringLiteral("0009"))
+                 ->line,
+             QStringLiteral(" 72÷ 8 = 0009        √"));
+    QCOMPARE(
+        practice::grade(QStringLiteral(" 100"), practice::kTimes, QStringLiteral(" 9"), QStringLiteral("90"))
+            ->line,
+        QStringLiteral(" 100× 9 = 90        ×----答案是 900"));
+    QVERIFY(!practice::isValidAnswer(QStringLiteral("1,5")));
+    QCOMPARE(practice::scoreText(practice::score(9, 10)), QStringLiteral(" 90分——你很棒！"));
+    QCOMPARE(practice::timeText(practice::secondsUsed(QDateTime(QDate(2005, 6, 15), QTime(10, 59, 50)),
+                                                      QDateTime(QDate(2005, 6, 15), QTime(11, 30, 35)))),
+             QStringLiteral(" 1845 秒"));
 }
 
 QTEST_GUILESS_MAIN(tst_Practice)

@@ -2,10 +2,40 @@
 // same computation through the headless driver's --stats mode.
 #include "logic/ScoreStatistics.h"
 
+#include <QLocale>
 #include <QProcess>
 #include <QtTest>
 
+#include <clocale>
 #include <cmath>
+#include <string>
+
+namespace {
+
+// Puts a locale's number conventions in force, for the C library and for Qt, and restores the
+// previous ones at the end of the scope.
+class NumericLocale
+{
+public:
+    NumericLocale(const char *name, const QLocale &qtLocale)
+        : m_previous(setlocale(LC_ALL, nullptr)), m_installed(setlocale(LC_ALL, name) != nullptr)
+    {
+        QLocale::setDefault(qtLocale);
+    }
+    ~NumericLocale()
+    {
+        setlocale(LC_ALL, m_previous.c_str());
+        QLocale::setDefault(m_previousQt);
+    }
+    bool installed() const { return m_installed; }
+
+private:
+    std::string m_previous;
+    QLocale m_previousQt;
+    bool m_installed;
+};
+
+} // namespace
 
 class tst_ScoreStatistics : public QObject
 {
@@ -21,6 +51,7 @@ private slots:
     void statistics_data();
     void statistics();
     void emptyListGivesNothing();
+    void numbersIgnoreTheLocale();
     void statsDriver();
 };
 
@@ -50,7 +81,7 @@ void tst_ScoreStatistics::markValue()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(MarkValue(text), value);
+    QCOMPARE(stats::markValue(text), value);
 }
 
 void tst_ScoreStatistics::acceptableMark_data()
@@ -88,7 +119,7 @@ void tst_ScoreStatistics::acceptableMark()
 {
     QFETCH(QString, text);
     QFETCH(bool, accepted);
-    QCOMPARE(IsAcceptableMark(text), accepted);
+    QCOMPARE(stats::IsAcceptableMark(text), accepted);
 }
 
 void tst_ScoreStatistics::roundToHundredths_data()
@@ -111,7 +142,7 @@ void tst_ScoreStatistics::roundToHundredths()
 {
     QFETCH(double, value);
     QFETCH(double, rounded);
-    QCOMPARE(RoundToHundredths(value), rounded);
+    QCOMPARE(stats::roundToHundredths(value), rounded);
 }
 
 namespace {
@@ -203,14 +234,35 @@ void tst_ScoreStatistics::statistics()
 {
     QFETCH(QStringList, marks);
     QFETCH(QStringList, expected);
-    const QStringList got = ComputeStatistics(marks);
-    QCOMPARE(got.size(), int(StatisticsBoxCount));
+    const QStringList got = stats::ComputeStatistics(marks);
+    QCOMPARE(got.size(), stats::kBoxCount);
     QCOMPARE(got, expected);
 }
 
 void tst_ScoreStatistics::emptyListGivesNothing()
 {
-    QVERIFY(ComputeStatistics({}).isEmpty());
+    QVERIFY(stats::ComputeStatistics({}).isEmpty());
+}
+
+// Marks are read and results written with a point whatever the locale: under German conventions
+// (a comma for the point, a point for grouping) nothing changes.
+void tst_ScoreStatistics::numbersIgnoreTheLocale()
+{
+    const NumericLocale german("de_DE.UTF-8", QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY2(german.installed(), "the locale de_DE.UTF-8 is missing: run scripts/setup");
+
+    QCOMPARE(stats::markValue(u"92.5"), 92.5);
+    QCOMPARE(stats::markValue(u"92,5"), 92.0);
+    QVERIFY(stats::IsAcceptableMark(u"150.000"));
+    QVERIFY(!stats::IsAcceptableMark(u"150.5"));
+    QVERIFY(!stats::IsAcceptableMark(u"92,5"));
+    QCOMPARE(stats::ComputeStatistics({"92.5", "60", "59.5", "100", "77"}),
+             (QStringList {" 389分----共 5人", " 77.8分", " 16.5", " 100分", " 59.5分", " 2人", " 1人",
+                           " 1人", " 1人", " 1人", " 1人", " 0人", " 1人", " 1人"}));
+    QStringList many;
+    for (int i = 0; i < 1000; ++i)
+        many << QStringLiteral("150");
+    QCOMPARE(stats::ComputeStatistics(many).first(), QStringLiteral(" 150000分----共 1000人"));
 }
 
 void tst_ScoreStatistics::statsDriver()

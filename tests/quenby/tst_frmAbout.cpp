@@ -101,6 +101,7 @@ void tst_frmAbout::picture()
     auto *w = openAbout();
     QVERIFY(w);
     auto *picture = w->findChild<QLabel *>("Picture1");
+    QCOMPARE(picture->accessibleName(), QStringLiteral("算盘图片"));
     QVERIFY(picture);
     QCOMPARE(picture->geometry(), twips::rect(0, 0, 1620, 1635));
     const QPixmap pixmap = picture->pixmap();

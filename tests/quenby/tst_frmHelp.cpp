@@ -1,4 +1,5 @@
 #include "logic/HelpText.h"
+#include "support/WindowTest.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/FrmCal.h"
@@ -25,11 +26,12 @@ private slots:
     void textCannotBeChangedButCopied();
     void openingTwiceShowsOneWindow();
     void calculatorStaysAsItWas();
+    void menuCopiesInChinese();
 
 private:
     static QByteArray fixture();
     frmHelp *openHelp();
-    QPlainTextEdit *box(frmHelp *w) const { return w->findChild<QPlainTextEdit *>("Text1"); }
+    QPlainTextEdit *box(frmHelp *w) const { return windowtest::child<QPlainTextEdit>(w, "Text1"); }
 };
 
 void tst_frmHelp::cleanup()
@@ -48,12 +50,7 @@ QByteArray tst_frmHelp::fixture()
 frmHelp *tst_frmHelp::openHelp()
 {
     auto *w = WindowRegistry::instance().show<frmHelp>();
-    if (!QTest::qWaitForWindowExposed(w))
-        return nullptr;
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w))
-        return nullptr;
-    return w;
+    return windowtest::activate(w) ? w : nullptr;
 }
 
 void tst_frmHelp::textEqualsTheFixture()
@@ -160,6 +157,28 @@ void tst_frmHelp::calculatorStaysAsItWas()
     QTRY_VERIFY(!WindowRegistry::instance().find<frmHelp>());
     QVERIFY(cal->isVisible());
     QCOMPARE(WindowRegistry::instance().find<FrmCal>(), cal);
+}
+
+// The read-only box's menu offers what a reader needs, in Chinese: copy and select all.
+void tst_frmHelp::menuCopiesInChinese()
+{
+    frmHelp *w = openHelp();
+    QVERIFY(w);
+    QCOMPARE(box(w)->accessibleName(), QStringLiteral("帮助内容"));
+    QMenu *menu = windowtest::openContextMenu(box(w));
+    QVERIFY(menu);
+    QCOMPARE(windowtest::menuTexts(menu), (QStringList {"复制(&C)", "全选(&A)"}));
+    QVERIFY(!menu->actions().first()->isEnabled()); // nothing selected yet
+    menu->actions().last()->trigger();
+    menu->close();
+
+    menu = windowtest::openContextMenu(box(w));
+    QVERIFY(menu);
+    QVERIFY(menu->actions().first()->isEnabled());
+    QApplication::clipboard()->clear();
+    menu->actions().first()->trigger();
+    menu->close();
+    QCOMPARE(QApplication::clipboard()->text().left(7), QStringLiteral("一、主要功能："));
 }
 
 QTEST_MAIN(tst_frmHelp)

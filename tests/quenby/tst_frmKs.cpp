@@ -1,8 +1,4 @@
-#include "core/Clock.h"
-#include "core/RandomSource.h"
-#include "core/Services.h"
-#include "support/FakeClock.h"
-#include "support/ScriptedRandom.h"
+#include "support/WindowTest.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/FrmCal.h"
@@ -15,6 +11,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -66,6 +64,9 @@ private slots:
     void openingTwiceKeepsTheSet();
     void endingAtOnceBringsNothingBack();
 
+    void wholeSetByKeysAlone();
+    void everyControlHasAChineseName();
+
 private:
     frmKs *openPractice();
     template <class T> T *child(const char *name) const;
@@ -77,40 +78,35 @@ private:
     void checkState(State state);
     QStringList lines() const;
 
-    ScriptedRandom m_random;
-    FakeClock m_clock;
+    std::optional<windowtest::FakeServices> m_services;
     frmKs *m_w = nullptr;
+
+    ScriptedRandom &random() { return m_services->random; }
+    FakeClock &clock() { return m_services->clock; }
 };
 
 void tst_frmKs::init()
 {
-    m_random = ScriptedRandom();
-    m_clock.set(QDateTime(QDate(2005, 6, 15), QTime(10, 59, 50)));
-    services::setRandom(&m_random);
-    services::setClock(&m_clock);
+    m_services.emplace();
+    clock().set(QDateTime(QDate(2005, 6, 15), QTime(10, 59, 50)));
     m_w = nullptr;
 }
 
 void tst_frmKs::cleanup()
 {
     WindowRegistry::instance().destroyAll();
-    services::reset();
+    m_services.reset();
 }
 
 frmKs *tst_frmKs::openPractice()
 {
     m_w = WindowRegistry::instance().show<frmKs>();
-    if (!QTest::qWaitForWindowExposed(m_w))
-        return nullptr;
-    m_w->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_w))
-        return nullptr;
-    return m_w;
+    return windowtest::activate(m_w) ? m_w : nullptr;
 }
 
 template <class T> T *tst_frmKs::child(const char *name) const
 {
-    T *w = m_w->findChild<T *>(QLatin1String(name));
+    T *w = windowtest::child<T>(m_w, name);
     if (!w)
         qFatal("no widget %s", name);
     return w;
@@ -118,12 +114,12 @@ template <class T> T *tst_frmKs::child(const char *name) const
 
 void tst_frmKs::scriptTimes(int x, int y)
 {
-    m_random.push({pick(x - 1, 9), pick(y - 1, 9)});
+    random().push({pick(x - 1, 9), pick(y - 1, 9)});
 }
 
 void tst_frmKs::scriptDivide(int quotient, int divisor)
 {
-    m_random.push({pick(quotient - 1, 9), pick(divisor - 1, 9)});
+    random().push({pick(quotient - 1, 9), pick(divisor - 1, 9)});
 }
 
 // Types into the window as the pupil does; characters that no key gives (full-width digits) are
@@ -249,9 +245,9 @@ void tst_frmKs::fontsAndColours()
     QVERIFY(!m_w->isModal());
 
     const QRect screen = m_w->screen()->availableGeometry();
-    const QPoint offset = m_w->frameGeometry().center() - screen.center();
-    // Centred before the frame was known: within the frame's width.
-    QVERIFY2(offset.manhattanLength() <= 8, "the window opens centred on the screen");
+    // Centred on the screen with its frame, once the window manager has framed it.
+    QTRY_VERIFY2(windowtest::isCentred(m_w), "the window opens centred on the screen");
+    QVERIFY(screen.contains(m_w->frameGeometry()));
 
     const QFont equals = child<QLabel>("Label1")->font();
     QCOMPARE(equals.family(), QStringLiteral("黑体"));
@@ -289,9 +285,9 @@ void tst_frmKs::opening()
 {
     auto *cal = WindowRegistry::instance().show<FrmCal>();
     QVERIFY(openPractice());
-    QCOMPARE(m_random.reseeds(), 1);
+    QCOMPARE(random().reseeds(), 1);
     QVERIFY(!cal->isVisible());
-    QCOMPARE(m_w->kind(), 0);
+    QCOMPARE(m_w->kind(), practice::Kind::None);
     QCOMPARE(m_w->answeredCount(), 0);
     checkState(State::Opened);
     QCOMPARE(lines(), QStringList());
@@ -299,62 +295,90 @@ void tst_frmKs::opening()
 
 void tst_frmKs::setAllRight()
 {
-    const QList<QPair<int, int>> factors
-        = {{7, 3}, {9, 9}, {1, 1}, {2, 8}, {6, 7}, {5, 5}, {3, 4}, {8, 6}, {4, 9}, {7, 3}};
-    for (const auto &[x, y] : factors)
-        scriptTimes(x, y);
+    struct Step {
+        int x, y;
+        const char *answer;
+        const char *line;
+    };
+    const Step steps[] = {
+        {7, 3, "21", " 7× 3 = 21        √"}, {9, 9, "81", " 9× 9 = 81        √"},
+        {1, 1, "1", " 1× 1 = 1        √"},   {2, 8, "16", " 2× 8 = 16        √"},
+        {6, 7, "42", " 6× 7 = 42        √"}, {5, 5, "25", " 5× 5 = 25        √"},
+        {3, 4, "12", " 3× 4 = 12        √"}, {8, 6, "48", " 8× 6 = 48        √"},
+        {4, 9, "36", " 4× 9 = 36        √"}, {7, 3, "21", " 7× 3 = 21        √"},
+    };
+    for (const Step &step : steps)
+        scriptTimes(step.x, step.y);
     QVERIFY(openPractice());
 
     click("cmdMul");
     QStringList expected;
-    for (int i = 0; i < factors.size(); ++i) {
-        const auto [x, y] = factors[i];
+    int i = 0;
+    for (const Step &step : steps) {
         checkState(State::QuestionOnDisplay);
-        QCOMPARE(child<QLineEdit>("txtX")->text(), " " + QString::number(x));
         QCOMPARE(child<QLineEdit>("txtOp")->text(), QStringLiteral("×"));
-        QCOMPARE(child<QLineEdit>("txtY")->text(), " " + QString::number(y));
+        QCOMPARE(QString(child<QLineEdit>("txtX")->text() + "×" + child<QLineEdit>("txtY")->text() + " = "
+                         + step.answer + "        √"),
+                 QString::fromUtf8(step.line));
         QCOMPARE(m_w->answeredCount(), i);
-        if (i > 0)
-            m_clock.advanceSeconds(5); // the first answer at 10:59:50, the tenth at 11:00:35
-        type(QString::number(x * y));
+        if (i++ > 0)
+            clock().advanceSeconds(5); // the first answer at 10:59:50, the tenth at 11:00:35
+        type(step.answer);
         enter();
-        expected << QStringLiteral(" %1× %2 = %3        √").arg(x).arg(y).arg(x * y);
+        expected << QString::fromUtf8(step.line);
         QCOMPARE(lines(), expected);
     }
 
     checkState(State::SetFinished);
     QCOMPARE(child<QLabel>("labDefen")->text(), QStringLiteral(" 100分——棒极了！"));
     QCOMPARE(child<QLabel>("labTime")->text(), QStringLiteral(" 45 秒"));
-    QCOMPARE(m_w->kind(), 4);
+    QCOMPARE(m_w->kind(), practice::Kind::Times);
     QCOMPARE(m_w->answeredCount(), 0);
     QCOMPARE(m_w->rightCount(), 0);
-    QCOMPARE(m_random.remaining(), std::size_t(0)); // no eleventh question drawn
+    QCOMPARE(random().remaining(), std::size_t(0)); // no eleventh question drawn
 }
 
 void tst_frmKs::setAllWrong()
 {
-    const QList<QPair<int, int>> divisions
-        = {{9, 8}, {1, 1}, {5, 7}, {3, 3}, {9, 9}, {2, 6}, {7, 4}, {4, 2}, {6, 5}, {8, 9}};
-    for (const auto &[q, d] : divisions)
-        scriptDivide(q, d);
-    m_clock.set(QDateTime(QDate(2005, 6, 15), QTime(23, 59, 50)));
+    struct Step {
+        int quotient, divisor;
+        const char *shown; // x and y as the boxes show them
+        const char *answer;
+        const char *line;
+    };
+    const Step steps[] = {
+        {9, 8, " 72÷ 8", "10", " 72÷ 8 = 10        ×----答案是 9"},
+        {1, 1, " 1÷ 1", "2", " 1÷ 1 = 2        ×----答案是 1"},
+        {5, 7, " 35÷ 7", "6", " 35÷ 7 = 6        ×----答案是 5"},
+        {3, 3, " 9÷ 3", "4", " 9÷ 3 = 4        ×----答案是 3"},
+        {9, 9, " 81÷ 9", "10", " 81÷ 9 = 10        ×----答案是 9"},
+        {2, 6, " 12÷ 6", "3", " 12÷ 6 = 3        ×----答案是 2"},
+        {7, 4, " 28÷ 4", "8", " 28÷ 4 = 8        ×----答案是 7"},
+        {4, 2, " 8÷ 2", "5", " 8÷ 2 = 5        ×----答案是 4"},
+        {6, 5, " 30÷ 5", "7", " 30÷ 5 = 7        ×----答案是 6"},
+        {8, 9, " 72÷ 9", "9", " 72÷ 9 = 9        ×----答案是 8"},
+    };
+    for (const Step &step : steps)
+        scriptDivide(step.quotient, step.divisor);
+    clock().set(QDateTime(QDate(2005, 6, 15), QTime(23, 59, 50)));
     QVERIFY(openPractice());
 
     click("cmdDiv");
     QStringList expected;
-    for (int i = 0; i < divisions.size(); ++i) {
-        const auto [q, d] = divisions[i];
-        QCOMPARE(child<QLineEdit>("txtX")->text(), " " + QString::number(q * d));
-        QCOMPARE(child<QLineEdit>("txtOp")->text(), QStringLiteral("÷"));
+    int i = 0;
+    for (const Step &step : steps) {
+        QCOMPARE(child<QLineEdit>("txtX")->text() + child<QLineEdit>("txtOp")->text()
+                     + child<QLineEdit>("txtY")->text(),
+                 QString::fromUtf8(step.shown));
         if (i > 0)
-            m_clock.advanceSeconds(3); // across midnight: 23:59:50 to 00:00:17
-        type(QString::number(q + 1));
+            clock().advanceSeconds(3); // across midnight: 23:59:50 to 00:00:17
+        type(step.answer);
         // Alternately Enter and the button.
-        if (i % 2)
+        if (i++ % 2)
             click("cmdOK");
         else
             enter();
-        expected << QStringLiteral(" %1÷ %2 = %3        ×----答案是 %4").arg(q * d).arg(d).arg(q + 1).arg(q);
+        expected << QString::fromUtf8(step.line);
     }
     QCOMPARE(lines(), expected);
     checkState(State::SetFinished);
@@ -401,9 +425,9 @@ void tst_frmKs::kindButtonsDrawTheirKind()
     QFETCH(QString, line);
 
     for (double r : draws)
-        m_random.push(r);
+        random().push(r);
     for (double r : draws) // the second question of the set, the same again
-        m_random.push(r);
+        random().push(r);
     QVERIFY(openPractice());
     click(button.toLatin1().constData());
     checkState(State::QuestionOnDisplay);
@@ -414,7 +438,7 @@ void tst_frmKs::kindButtonsDrawTheirKind()
     enter();
     QCOMPARE(lines(), QStringList {line});
     checkState(State::QuestionOnDisplay);
-    QCOMPARE(m_random.remaining(), std::size_t(0));
+    QCOMPARE(random().remaining(), std::size_t(0));
 }
 
 void tst_frmKs::ignoredAnswers_data()
@@ -448,7 +472,7 @@ void tst_frmKs::ignoredAnswers()
     QVERIFY(child<QPushButton>("cmdOK")->isEnabled());
     QVERIFY(!child<QLineEdit>("txtZ")->isReadOnly());
     QCOMPARE(child<QLineEdit>("txtX")->text(), QStringLiteral(" 3"));
-    QCOMPARE(m_random.remaining(), std::size_t(0));
+    QCOMPARE(random().remaining(), std::size_t(0));
 
     // Corrected, it is graded.
     scriptTimes(1, 1);
@@ -517,14 +541,14 @@ void tst_frmKs::timeCountsFromFirstGradedAnswer()
         scriptTimes(2, 2);
     QVERIFY(openPractice());
     click("cmdMul");
-    m_clock.advanceSeconds(50); // time to think about the first question: not counted
+    clock().advanceSeconds(50); // time to think about the first question: not counted
     type("x");
     enter(); // ignored: the clock does not start
-    m_clock.advanceSeconds(50);
+    clock().advanceSeconds(50);
     child<QLineEdit>("txtZ")->clear();
     for (int i = 0; i < 10; ++i) {
         if (i > 0)
-            m_clock.advanceSeconds(3);
+            clock().advanceSeconds(3);
         type(i == 4 ? "5" : "4");
         enter();
         if (i == 3) {
@@ -560,7 +584,7 @@ void tst_frmKs::repeatAfterFinishedSet()
             QCOMPARE(lines().size(), 3);
         }
         if (i > 0)
-            m_clock.advanceSeconds(2);
+            clock().advanceSeconds(2);
         type(i < 8 ? "9" : "8");
         enter();
     }
@@ -573,7 +597,7 @@ void tst_frmKs::repeatAfterFinishedSet()
     QCOMPARE(lines(), QStringList());
     QCOMPARE(child<QLabel>("labDefen")->text(), QString());
     QCOMPARE(child<QLabel>("labTime")->text(), QStringLiteral(" 18 秒"));
-    QCOMPARE(m_w->kind(), 4);
+    QCOMPARE(m_w->kind(), practice::Kind::Times);
 
     // Ready again: both buttons after a set stay disabled until the next set is finished.
     click("cmdBack");
@@ -583,14 +607,14 @@ void tst_frmKs::repeatAfterFinishedSet()
 
     // Choosing a kind clears the score but leaves the last time; the new set counts only its own.
     for (int i = 0; i < 10; ++i)
-        m_random.push({pick(4, 11), 0.0, 0.0, pick(9, 10)}); // 4 + 0
+        random().push({pick(4, 11), 0.0, 0.0, pick(9, 10)}); // 4 + 0
     child<QLabel>("labDefen")->setText(QStringLiteral("old"));
     click("cmdAdd1");
     checkState(State::QuestionOnDisplay);
     QCOMPARE(child<QLabel>("labTime")->text(), QStringLiteral(" 18 秒"));
-    QCOMPARE(m_w->kind(), 1);
+    QCOMPARE(m_w->kind(), practice::Kind::AddSub10);
     for (int i = 0; i < 10; ++i) {
-        m_clock.advanceSeconds(1);
+        clock().advanceSeconds(1);
         type("4");
         enter();
     }
@@ -638,15 +662,15 @@ void tst_frmKs::closeBoxMidSetThenFreshSet()
     QCOMPARE(lines().size(), 3);
     m_w->windowHandle()->close();
     QTRY_VERIFY(!WindowRegistry::instance().find<frmKs>());
-    QCOMPARE(m_random.remaining(), std::size_t(0));
+    QCOMPARE(random().remaining(), std::size_t(0));
 
     // Nothing of the abandoned set survives.
     QVERIFY(openPractice());
-    QCOMPARE(m_random.reseeds(), 2);
+    QCOMPARE(random().reseeds(), 2);
     checkState(State::Opened);
     QCOMPARE(lines(), QStringList());
     QCOMPARE(m_w->answeredCount(), 0);
-    QCOMPARE(m_w->kind(), 0);
+    QCOMPARE(m_w->kind(), practice::Kind::None);
     QCOMPARE(child<QLabel>("labTime")->text(), QStringLiteral("shijian"));
     QCOMPARE(child<QLabel>("labDefen")->text(), QStringLiteral("fenshu"));
 
@@ -686,7 +710,7 @@ void tst_frmKs::openingTwiceKeepsTheSet()
     // The calculator may come back meanwhile (the statistics window's return does that).
     cal->show();
     QCOMPARE(WindowRegistry::instance().show<frmKs>(), first);
-    QCOMPARE(m_random.reseeds(), 1);
+    QCOMPARE(random().reseeds(), 1);
     QVERIFY(cal->isVisible());
     QCOMPARE(lines().size(), 1);
     QCOMPARE(child<QLineEdit>("txtY")->text(), QStringLiteral(" 6"));
@@ -699,6 +723,72 @@ void tst_frmKs::endingAtOnceBringsNothingBack()
     WindowRegistry::instance().destroyAll();
     QVERIFY(!WindowRegistry::instance().find<FrmCal>());
     QVERIFY(!WindowRegistry::instance().find<frmKs>());
+}
+
+// A pupil without a mouse: Tab to a kind button, Space to start, then digits and Enter for each of
+// the ten questions; the focus goes where the keys say, and the score shows at the end.
+void tst_frmKs::wholeSetByKeysAlone()
+{
+    const int products[][2]
+        = {{2, 3}, {4, 5}, {6, 7}, {8, 9}, {9, 9}, {1, 1}, {3, 3}, {5, 5}, {7, 7}, {2, 9}};
+    const char *const answers[] = {"6", "20", "42", "72", "81", "1", "9", "25", "49", "17"};
+    for (const auto &[x, y] : products)
+        scriptTimes(x, y);
+    QVERIFY(openPractice());
+    QWindow *window = m_w->windowHandle();
+
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("txtX"));
+    // 确定 is disabled, so Tab passes it by.
+    for (const char *next : {"txtZ", "List2", "cmdRep", "cmdAdd1", "cmdAdd2", "cmdMul"}) {
+        QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+    }
+    QTest::keyClick(window, Qt::Key_Space);
+
+    auto *answer = child<QLineEdit>("txtZ");
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(QApplication::focusWidget(), answer);
+        QCOMPARE(answer->accessibleName(), QStringLiteral("第%1题答案").arg(i + 1));
+        clock().advanceSeconds(2);
+        for (const char *digit = answers[i]; *digit; ++digit)
+            QTest::keyClick(window, *digit);
+        QTest::keyClick(window, Qt::Key_Return);
+    }
+    QCOMPARE(lines().size(), 10);
+    QCOMPARE(lines().last(), QStringLiteral(" 2× 9 = 17        ×----答案是 18"));
+    QCOMPARE(child<QLabel>("labDefen")->text(), QStringLiteral(" 90分——你很棒！"));
+    QCOMPARE(child<QLabel>("labTime")->text(), QStringLiteral(" 18 秒"));
+    checkState(State::SetFinished);
+
+    // "再来一次" by keys: Tab on from the read-only answer box.
+    answer->setFocus();
+    QTest::keyClick(window, Qt::Key_Tab); // 确定 is disabled again
+    QCOMPARE(QApplication::focusWidget(), child<QListWidget>("List2"));
+    QTest::keyClick(window, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>("cmdRep"));
+    QTest::keyClick(window, Qt::Key_Space);
+    checkState(State::ReadyAgain);
+}
+
+void tst_frmKs::everyControlHasAChineseName()
+{
+    QVERIFY(openPractice());
+    const QStringList expected
+        = {"第一个数", "答案",     "确定",        "判题结果",   "再来一次", "10以内加减", "20以内加减",
+           "表内乘法", "表内除法", "100以内加减", "较大的乘除", "运算符号", "第二个数",   "不做了，休息一下"};
+    QStringList names;
+    QWidget *control = child<QLineEdit>("txtX");
+    while (names.size() < expected.size()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->parentWidget() == m_w)
+            names << control->accessibleName();
+        control = control->nextInFocusChain();
+    }
+    QCOMPARE(names, expected);
+    // The boxes' menus speak Chinese too.
+    QMenu *menu = windowtest::openContextMenu(child<QLineEdit>("txtX"));
+    QVERIFY(menu);
+    QCOMPARE(windowtest::menuTexts(menu).first(), QStringLiteral("撤销(&U)"));
+    menu->close();
 }
 
 QTEST_MAIN(tst_frmKs)

@@ -1,12 +1,9 @@
 // The save dialog with scripted message boxes and a fixed clock: which block it writes, its
 // refusals, what the file looks like afterwards, and what happens when the file cannot be written.
-#include "support/FakeClock.h"
 #include "windows/frmSave.h"
 
-#include "core/Clock.h"
-#include "core/Services.h"
 #include "logic/ExportText.h"
-#include "support/ScriptedDialogs.h"
+#include "support/WindowTest.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/FrmCal.h"
 #include "windows/frmTj.h"
@@ -24,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <optional>
 
 using Kind = ScriptedDialogs::Shown::Kind;
 
@@ -56,18 +55,23 @@ private slots:
     void statisticsSaveButton();
     void oneDialogOnly();
 
+    void stampUnderTaiwanLocale();
+    void everyControlHasAChineseName();
+    void fileNameMenuIsChinese();
+
 private:
     frmSave *w = nullptr;
-    ScriptedDialogs dialogs;
-    FakeClock clock;
+    std::optional<windowtest::FakeServices> m_services;
     QTemporaryDir tmp;
 
+    ScriptedDialogs &dialogs() { return m_services->dialogs; }
+
     frmSave *openDialog();
-    template <class T = QWidget> T *child(const QString &name) const
+    template <class T = QWidget> T *child(const char *name) const
     {
-        T *found = w->findChild<T *>(name);
+        T *found = windowtest::child<T>(w, name);
         if (!found)
-            qFatal("no widget %s", qPrintable(name));
+            qFatal("no widget %s", name);
         return found;
     }
     void clickSave() { QTest::mouseClick(child<QPushButton>("cmdSave"), Qt::LeftButton); }
@@ -126,10 +130,8 @@ void tst_frmSave::initTestCase()
 
 void tst_frmSave::init()
 {
-    dialogs.clear();
-    services::setDialogs(&dialogs);
-    clock.set(QDateTime(QDate(2005, 6, 15), QTime(10, 20, 30)));
-    services::setClock(&clock);
+    m_services.emplace();
+    m_services->clock.set(QDateTime(QDate(2005, 6, 15), QTime(10, 20, 30)));
     QDir dir(tmp.path());
     for (const QString &entry : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
         QFileInfo info(dir.filePath(entry));
@@ -144,17 +146,14 @@ void tst_frmSave::init()
 void tst_frmSave::cleanup()
 {
     WindowRegistry::instance().destroyAll();
-    services::reset();
+    m_services.reset();
     w = nullptr;
 }
 
 frmSave *tst_frmSave::openDialog()
 {
     frmSave *dialog = WindowRegistry::instance().show<frmSave>();
-    if (!QTest::qWaitForWindowExposed(dialog))
-        qWarning("dialog not exposed");
-    dialog->activateWindow();
-    if (!QTest::qWaitForWindowActive(dialog))
+    if (!windowtest::activate(dialog))
         qWarning("dialog not active");
     return dialog;
 }
@@ -186,7 +185,7 @@ QString tst_frmSave::fileText(const QString &name) const
     QFile f(QDir(tmp.path()).filePath(name));
     if (!f.open(QIODevice::ReadOnly))
         return QStringLiteral("<missing>");
-    QStringDecoder decoder(LocaleEncodingName().constData());
+    QStringDecoder decoder(exporttext::localeEncodingName().constData());
     return decoder.decode(f.readAll());
 }
 
@@ -235,7 +234,7 @@ void tst_frmSave::layout()
     QFETCH(QRect, twips);
     QFETCH(QString, text);
 
-    QWidget *widget = child(name);
+    QWidget *widget = child(qPrintable(name));
     const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
                        qRound(twips.height() / 15.0));
     QCOMPARE(widget->geometry(), pixels);
@@ -253,7 +252,7 @@ void tst_frmSave::tabOrder()
     QCOMPARE(QApplication::focusWidget(), child("Dir1"));
     for (const char *name : order) {
         QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), child(QString::fromLatin1(name)));
+        QCOMPARE(QApplication::focusWidget(), child(name));
     }
 }
 
@@ -320,7 +319,7 @@ void tst_frmSave::savesCalcRecord()
     w->openFolder(tmp.path());
     clickSave();
 
-    const auto &shown = dialogs.shown();
+    const auto &shown = dialogs().shown();
     QCOMPARE(shown.size(), std::size_t(2));
     QCOMPARE(shown[0].kind, Kind::Confirm);
     QCOMPARE(shown[0].text, QStringLiteral("确定保存吗？"));
@@ -333,7 +332,7 @@ void tst_frmSave::savesCalcRecord()
     QCOMPARE(fileText("test1.txt"), QStringLiteral("\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n"));
 
     // A second record goes after the first: six lines in all.
-    clock.set(QDateTime(QDate(2005, 6, 15), QTime(10, 21, 5)));
+    m_services->clock.set(QDateTime(QDate(2005, 6, 15), QTime(10, 21, 5)));
     calculatorWith(QStringLiteral("2*3"));
     w = openDialog();
     w->openFolder(tmp.path());
@@ -373,10 +372,10 @@ void tst_frmSave::nothingToSave()
     w->openFolder(tmp.path());
     clickSave();
 
-    QCOMPARE(dialogs.shown().size(), std::size_t(1));
-    QCOMPARE(dialogs.shown()[0].kind, Kind::Inform);
-    QCOMPARE(dialogs.shown()[0].text, QStringLiteral("没有数据"));
-    QCOMPARE(dialogs.shown()[0].title, QStringLiteral("请输入数据"));
+    QCOMPARE(dialogs().shown().size(), std::size_t(1));
+    QCOMPARE(dialogs().shown()[0].kind, Kind::Inform);
+    QCOMPARE(dialogs().shown()[0].text, QStringLiteral("没有数据"));
+    QCOMPARE(dialogs().shown()[0].title, QStringLiteral("请输入数据"));
     QVERIFY(dialogClosed());
     QVERIFY(QDir(tmp.path()).isEmpty());
     // Reading the other windows opened neither of them.
@@ -415,17 +414,17 @@ void tst_frmSave::marksWinOverCalculator()
                                             "60分:          1人\r\n"
                                             "60以下:        1人\r\n");
     QCOMPARE(fileText("test1.txt"), expected);
-    QCOMPARE(dialogs.shown().back().title, QStringLiteral("已保存"));
+    QCOMPARE(dialogs().shown().back().title, QStringLiteral("已保存"));
 }
 
 void tst_frmSave::cancelWritesNothing()
 {
     calculatorWith(QStringLiteral("1+2"));
     w->openFolder(tmp.path());
-    dialogs.scriptConfirm(false);
+    dialogs().scriptConfirm(false);
     clickSave();
-    QCOMPARE(dialogs.shown().size(), std::size_t(1));
-    QCOMPARE(dialogs.shown()[0].kind, Kind::Confirm);
+    QCOMPARE(dialogs().shown().size(), std::size_t(1));
+    QCOMPARE(dialogs().shown()[0].kind, Kind::Confirm);
     QVERIFY(dialogClosed());
     QVERIFY(QDir(tmp.path()).isEmpty());
 }
@@ -482,12 +481,12 @@ void tst_frmSave::cannotWrite()
     child<QLineEdit>("txtFileName")->setText(name);
     clickSave();
 
-    const auto &shown = dialogs.shown();
+    const auto &shown = dialogs().shown();
     QCOMPARE(shown.size(), std::size_t(2));
     QCOMPARE(shown[1].kind, Kind::Inform);
     QCOMPARE(shown[1].title, QStringLiteral("保存失败"));
     QVERIFY2(shown[1].text.startsWith(QStringLiteral("无法保存到文件：")), qPrintable(shown[1].text));
-    QVERIFY(shown[1].text.contains(QDir::toNativeSeparators(FilePathFor(opened, name))));
+    QVERIFY(shown[1].text.contains(QDir::toNativeSeparators(exporttext::filePathFor(opened, name))));
     QCOMPARE(snapshot(tmp.path()), before);
     // The dialog stays, so another folder or name can be tried.
     QCOMPARE(WindowRegistry::instance().find<frmSave>(), w);
@@ -500,12 +499,12 @@ void tst_frmSave::anotherNameAfterFailure()
     w->openFolder(tmp.path());
     child<QLineEdit>("txtFileName")->clear();
     clickSave();
-    QCOMPARE(dialogs.shown().back().title, QStringLiteral("保存失败"));
+    QCOMPARE(dialogs().shown().back().title, QStringLiteral("保存失败"));
     QVERIFY(QDir(tmp.path()).isEmpty());
 
     child<QLineEdit>("txtFileName")->setText(QStringLiteral("result"));
     clickSave();
-    QCOMPARE(dialogs.shown().back().title, QStringLiteral("已保存"));
+    QCOMPARE(dialogs().shown().back().title, QStringLiteral("已保存"));
     QCOMPARE(fileText("result"), QStringLiteral("\r\n2005-6-15 10:20:30\r\n1+2= 3\r\n"));
     QVERIFY(dialogClosed());
 }
@@ -535,6 +534,47 @@ void tst_frmSave::oneDialogOnly()
     child<QLineEdit>("txtFileName")->setText(QStringLiteral("kept.txt"));
     QCOMPARE(WindowRegistry::instance().show<frmSave>(), w);
     QCOMPARE(child<QLineEdit>("txtFileName")->text(), QStringLiteral("kept.txt"));
+}
+
+// Under a locale whose clock shows a morning/afternoon marker the time stamp is still digits.
+void tst_frmSave::stampUnderTaiwanLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan));
+    m_services->clock.set(QDateTime(QDate(2005, 6, 15), QTime(21, 5, 7)));
+    calculatorWith(QStringLiteral("1+2"));
+    w->openFolder(tmp.path());
+    clickSave();
+    QLocale::setDefault(QLocale::c());
+    QVERIFY(dialogClosed());
+    QCOMPARE(fileText("test1.txt"), QStringLiteral("\r\n2005/6/15 21:05:07\r\n1+2= 3\r\n"));
+}
+
+void tst_frmSave::everyControlHasAChineseName()
+{
+    const QStringList expected = {"文件夹", "文件名", "驱动器", "保存", "取消", "文本文件列表"};
+    QStringList names;
+    QWidget *control = child("Dir1");
+    while (names.size() < expected.size()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->parentWidget() == w)
+            names << control->accessibleName();
+        control = control->nextInFocusChain();
+    }
+    QCOMPARE(names, expected);
+}
+
+void tst_frmSave::fileNameMenuIsChinese()
+{
+    auto *name = child<QLineEdit>("txtFileName");
+    name->setSelection(0, 5);
+    QMenu *menu = windowtest::openContextMenu(name);
+    QVERIFY(menu);
+    QCOMPARE(
+        windowtest::menuTexts(menu),
+        (QStringList {"撤销(&U)", "重做(&R)", "剪切(&T)", "复制(&C)", "粘贴(&P)", "删除(&D)", "全选(&A)"}));
+    // The entries do what they say: "删除" takes the selection out.
+    menu->actions().at(6)->trigger();
+    menu->close();
+    QCOMPARE(name->text(), QStringLiteral(".txt"));
 }
 
 QTEST_MAIN(tst_frmSave)

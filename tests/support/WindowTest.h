@@ -6,10 +6,15 @@
 #include "support/ScriptedRandom.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QString>
 #include <QTest>
@@ -106,6 +111,55 @@ inline void leave(QWidget *window, QAbstractButton *button, Leave how)
     QTimer::singleShot(0, action);
     const int code = QCoreApplication::exec();
     return !timedOut && code == 0 && quitting.count() == 1;
+}
+
+// Opens a widget's context menu as the right mouse button does and returns it, or null when the
+// widget opens none. A scroll area (a text box, a list) gets the event on its viewport. Close the
+// menu with close().
+inline QMenu *openContextMenu(QWidget *widget)
+{
+    auto *area = qobject_cast<QAbstractScrollArea *>(widget);
+    QWidget *target = area ? area->viewport() : widget;
+    const QPoint at(5, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &event);
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+// The entries of a menu as shown, access key marks and separators left out.
+inline QStringList menuTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text();
+    }
+    return texts;
+}
+
+// Whether a text holds a Latin letter (an English word, or an untranslated one).
+inline bool hasLatinLetter(const QString &text)
+{
+    for (QChar c : text) {
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
+            return true;
+    }
+    return false;
+}
+
+// How far a top-level window's frame is from the centre of its screen's free area.
+inline QPoint offCentre(const QWidget *window)
+{
+    return window->frameGeometry().center() - window->screen()->availableGeometry().center();
+}
+
+// Whether a top-level window stands centred on its screen, frame included, to within two pixels
+// each way (rounding, and the thin frame that the offscreen platform reports but never moves for).
+inline bool isCentred(const QWidget *window)
+{
+    const QPoint off = offCentre(window);
+    return qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2;
 }
 
 } // namespace windowtest
