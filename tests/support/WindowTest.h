@@ -5,12 +5,24 @@
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeySequence>
+#include <QList>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QString>
 #include <QTest>
+#include <QTextCursor>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 // Helpers that the window tests share.
 namespace windowtest {
@@ -73,6 +85,88 @@ enum class Leave { ByButton, ByCloseBox };
 inline void clickCloseBox(QWidget *window)
 {
     window->close();
+}
+
+// Lets posted events run, deferred deletions included.
+inline void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Clicks the push button of a window by its object name.
+inline void clickButton(const QWidget *window, const char *objectName)
+{
+    auto *button = child<QAbstractButton>(window, objectName);
+    QVERIFY2(button, objectName);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Triggers the action (menu entry, toolbar button) of a window by its object name.
+inline void triggerAction(const QWidget *window, const char *objectName)
+{
+    auto *action = window ? window->findChild<QAction *>(QLatin1String(objectName)) : nullptr;
+    QVERIFY2(action, objectName);
+    action->trigger();
+}
+
+// Types characters through the window, as a person's keyboard does.
+inline void typeKeys(QWidget *window, const QByteArray &keys)
+{
+    for (char c : keys)
+        QTest::keyClick(window->windowHandle(), c);
+}
+
+// Presses keys through the window, given as portable key texts apart by blanks
+// ("Home Shift+End Ctrl+C").
+inline void pressKeys(QWidget *window, const QString &strokes)
+{
+    for (const QString &stroke : strokes.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QKeySequence sequence = QKeySequence::fromString(stroke, QKeySequence::PortableText);
+        QVERIFY2(sequence.count() == 1, qPrintable(stroke));
+        QTest::keyClick(window->windowHandle(), sequence[0].key(), sequence[0].keyboardModifiers());
+    }
+}
+
+// Where the caret stands in a text box at a character position, in the box's viewport.
+inline QPoint caretPoint(QPlainTextEdit *box, int position)
+{
+    QTextCursor cursor(box->document());
+    cursor.setPosition(position);
+    return box->cursorRect(cursor).center();
+}
+
+// A mouse click in a text box at a character position.
+inline void clickAtPosition(QPlainTextEdit *box, int position, Qt::MouseButton button = Qt::LeftButton,
+                            Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::mouseClick(box->viewport(), button, modifiers, caretPoint(box, position));
+}
+
+// The menus open on the screen.
+inline QList<QMenu *> openMenus()
+{
+    QList<QMenu *> menus;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *menu = qobject_cast<QMenu *>(top); menu && menu->isVisible())
+            menus.append(menu);
+    return menus;
+}
+
+// Runs the application's event loop, as main() does, with `action` as its first event; true when
+// the loop ended by itself (exit code 0, aboutToQuit sent) within `timeoutMs`, false when it had
+// to be stopped from outside.
+[[nodiscard]] inline bool endsEventLoop(const std::function<void()> &action, int timeoutMs = 10000)
+{
+    constexpr int kStoppedFromOutside = 97;
+    QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(kStoppedFromOutside); });
+    guard.start(timeoutMs);
+    QTimer::singleShot(0, QCoreApplication::instance(), action);
+    const int code = QCoreApplication::exec();
+    return code == 0 && quitting.count() == 1;
 }
 
 } // namespace windowtest
