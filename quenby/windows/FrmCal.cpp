@@ -291,6 +291,29 @@ QMenu *addMenu(FrmCal *window, const char *name, const char *title, std::initial
     return menu;
 }
 
+// One of the buttons above the keypad. `spoken` is its accessible name: what the button does,
+// where the caption is a sign or not Chinese.
+struct ButtonCell {
+    QPushButton *FrmCal::*member;
+    const char *name;
+    const char *caption;
+    const char *tip;
+    const char *spoken;
+    form::Rect at;
+    void (FrmCal::*click)();
+};
+
+QPushButton *makeButton(FrmCal *window, QWidget *parent, const ButtonCell &cell)
+{
+    auto *button = form::add<QPushButton>(parent, cell.name, QString::fromUtf8(cell.caption), cell.at,
+                                          faceFont(Face::Song, 9));
+    button->setToolTip(QString::fromUtf8(cell.tip));
+    button->setAccessibleDescription(button->toolTip());
+    button->setAccessibleName(QString::fromUtf8(cell.spoken));
+    QObject::connect(button, &QPushButton::clicked, window, cell.click);
+    return button;
+}
+
 QIcon resourceIcon(const QString &fileName)
 {
     return QIcon(QStringLiteral(":/quenby/resources/") + fileName);
@@ -456,17 +479,6 @@ void FrmCal::buildBoxes()
 
 void FrmCal::buildButtons()
 {
-    // `spoken` is the accessible name: what the button does, where the caption is a sign or
-    // not Chinese.
-    struct ButtonCell {
-        QPushButton *FrmCal::*member;
-        const char *name;
-        const char *caption;
-        const char *tip;
-        const char *spoken;
-        form::Rect at;
-        void (FrmCal::*click)();
-    };
     const ButtonCell cells[] = {
         {.member = &FrmCal::cmdCal,
          .name = "cmdCal",
@@ -504,15 +516,8 @@ void FrmCal::buildButtons()
          .at = {3240, 2520, 1200, 615},
          .click = &FrmCal::cmdBack_Click},
     };
-    for (const ButtonCell &cell : cells) {
-        auto *button = form::add<QPushButton>(centralWidget(), cell.name, QString::fromUtf8(cell.caption),
-                                              cell.at, faceFont(Face::Song, 9));
-        button->setToolTip(QString::fromUtf8(cell.tip));
-        button->setAccessibleDescription(button->toolTip());
-        button->setAccessibleName(QString::fromUtf8(cell.spoken));
-        connect(button, &QPushButton::clicked, this, cell.click);
-        this->*cell.member = button;
-    }
+    for (const ButtonCell &cell : cells)
+        this->*cell.member = makeButton(this, centralWidget(), cell);
     cmdCal->setFont(faceFont(Face::Hei, 15.75, true));
 }
 
