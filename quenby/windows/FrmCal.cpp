@@ -14,6 +14,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,30 +26,23 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolBar>
-#include <QToolButton>
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <string_view>
 
 namespace {
 
-const QString kSong = QStringLiteral("宋体");
-
-// The expression box: a plain text box that tells the window about its keys and mouse buttons,
-// and leaves the clipboard keys to the window's own clipboard commands.
-class ExpressionBox : public QPlainTextEdit
+// A text box of this window: the clipboard keys belong to the window's own clipboard commands,
+// whichever box has the focus.
+class WindowClipboardBox : public QPlainTextEdit
 {
 public:
     using QPlainTextEdit::QPlainTextEdit;
-
-    std::function<void(QKeyEvent *)> onKeyDown;
-    std::function<void(QMouseEvent *)> onMouseDown;
-    std::function<void(QMouseEvent *)> onMouseUp;
-    std::function<void()> afterInput;
 
 protected:
     bool event(QEvent *e) override
@@ -56,43 +51,66 @@ protected:
             auto *key = static_cast<QKeyEvent *>(e);
             if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut)
                 || key->matches(QKeySequence::Paste)) {
-                // Not ours: the window's copy, cut and paste take these keys.
                 e->ignore();
                 return true;
             }
         }
         return QPlainTextEdit::event(e);
     }
+};
 
+// The expression box: tells the window about its keys and mouse buttons, and takes no text from
+// outside the window: no drops, no middle-button paste of the selection, and no drags of its
+// text (a click inside a selection places the caret there, as a click anywhere else does).
+class ExpressionBox : public WindowClipboardBox
+{
+public:
+    using WindowClipboardBox::WindowClipboardBox;
+
+    std::function<void(QKeyEvent *)> onKeyDown;
+    std::function<void(QMouseEvent *)> onMouseDown;
+    std::function<void(QMouseEvent *)> onMouseUp;
+    std::function<void()> afterInput;
+
+protected:
     void keyPressEvent(QKeyEvent *e) override
     {
-        if (onKeyDown)
-            onKeyDown(e);
-        QPlainTextEdit::keyPressEvent(e);
-        if (afterInput)
-            afterInput();
+        onKeyDown(e);
+        WindowClipboardBox::keyPressEvent(e);
+        afterInput();
     }
 
     void inputMethodEvent(QInputMethodEvent *e) override
     {
-        QPlainTextEdit::inputMethodEvent(e);
-        if (afterInput)
-            afterInput();
+        WindowClipboardBox::inputMethodEvent(e);
+        afterInput();
     }
 
     void mousePressEvent(QMouseEvent *e) override
     {
-        QPlainTextEdit::mousePressEvent(e);
-        if (onMouseDown)
-            onMouseDown(e);
+        if (e->button() == Qt::LeftButton && !(e->modifiers() & Qt::ShiftModifier)) {
+            QTextCursor cursor = textCursor();
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+        if (e->button() == Qt::MiddleButton)
+            e->accept();
+        else
+            WindowClipboardBox::mousePressEvent(e);
+        onMouseDown(e);
     }
 
     void mouseReleaseEvent(QMouseEvent *e) override
     {
-        QPlainTextEdit::mouseReleaseEvent(e);
-        if (onMouseUp)
-            onMouseUp(e);
+        if (e->button() == Qt::MiddleButton)
+            e->accept();
+        else
+            WindowClipboardBox::mouseReleaseEvent(e);
+        onMouseUp(e);
     }
+
+    bool canInsertFromMimeData(const QMimeData *) const override { return false; }
+    void insertFromMimeData(const QMimeData *) override { }
 };
 
 std::u16string_view view(const QString &s)
@@ -119,34 +137,117 @@ int boxLength(const QPlainTextEdit *box)
     return box->document()->characterCount() - 1;
 }
 
-// The keypad: index, caption, tooltip, left, top, width. Heights are all 615.
+// The faces of the window's controls.
+enum class Face { Song, Hei };
+
+QFont faceFont(Face face, double points, bool bold = false)
+{
+    return fonts::make(face == Face::Hei ? fonts::kHei : fonts::kSong, points, bold);
+}
+
+// The three faces of the keypad: digits and the point, the power sign, everything else.
+enum class KeyFace { Digit, Power, Sign };
+
+QFont keyFont(KeyFace face)
+{
+    switch (face) {
+    case KeyFace::Digit:
+        return faceFont(Face::Song, 12);
+    case KeyFace::Power:
+        return faceFont(Face::Song, 15.75);
+    case KeyFace::Sign:
+        break;
+    }
+    return faceFont(Face::Song, 9, true);
+}
+
+// One keypad button. `spoken` is its accessible name where the caption is a sign that a screen
+// reader would not say well; digits are read as they stand.
 struct KeyCell {
     int index;
     const char *caption;
     const char *tip;
-    int left;
-    int top;
-    int width;
+    const char *spoken;
+    form::Rect at;
+    KeyFace face;
 };
 
 constexpr int kCol[] = {240, 1080, 1920, 2820, 3720};
 constexpr int kRow[] = {3240, 3960, 4680, 5400, 6120};
 constexpr int kKey = 615;
 constexpr int kWide = 750;
+constexpr int kDouble = 1200;
+
+constexpr form::Rect key(int col, int row)
+{
+    return {kCol[col], kRow[row], col == 4 ? kWide : kKey, kKey};
+}
 
 const KeyCell kKeypad[] = {
-    {0, "(", "左括号", kCol[0], kRow[0], kKey},     {1, ")", "右括号", kCol[1], kRow[0], kKey},
-    {2, "^", "乘方", kCol[2], kRow[0], kKey},       {3, "√", "开方", kCol[3], kRow[0], kKey},
-    {15, "exp()", "指数", kCol[4], kRow[0], kWide}, {4, "7", "数字7", kCol[0], kRow[1], kKey},
-    {5, "8", "数字8", kCol[1], kRow[1], kKey},      {6, "9", "数字9", kCol[2], kRow[1], kKey},
-    {7, "/", "除法", kCol[3], kRow[1], kKey},       {20, "ln()", "自然对数", kCol[4], kRow[1], kWide},
-    {8, "4", "数字4", kCol[0], kRow[2], kKey},      {9, "5", "数字5", kCol[1], kRow[2], kKey},
-    {10, "6", "数字6", kCol[2], kRow[2], kKey},     {11, "*", "乘法", kCol[3], kRow[2], kKey},
-    {21, "sin()", "正弦", kCol[4], kRow[2], kWide}, {12, "1", "数字1", kCol[0], kRow[3], kKey},
-    {13, "2", "数字2", kCol[1], kRow[3], kKey},     {14, "3", "数字3", kCol[2], kRow[3], kKey},
-    {18, "-", "减法", kCol[3], kRow[3], kKey},      {22, "cos()", "余弦", kCol[4], kRow[3], kWide},
-    {17, "0", "数字0", 240, kRow[4], 1200},         {16, ".", "小数点", 1560, kRow[4], 1200},
-    {19, "+", "加法", kCol[3], kRow[4], kKey},      {23, "tan()", "正切", kCol[4], kRow[4], kWide},
+    {.index = 0, .caption = "(", .tip = "左括号", .spoken = "左括号", .at = key(0, 0), .face = KeyFace::Sign},
+    {.index = 1, .caption = ")", .tip = "右括号", .spoken = "右括号", .at = key(1, 0), .face = KeyFace::Sign},
+    {.index = 2,
+     .caption = "^",
+     .tip = "乘方",
+     .spoken = "乘方符号",
+     .at = key(2, 0),
+     .face = KeyFace::Power},
+    {.index = 3, .caption = "√", .tip = "开方", .spoken = "根号", .at = key(3, 0), .face = KeyFace::Sign},
+    {.index = 15,
+     .caption = "exp()",
+     .tip = "指数",
+     .spoken = "指数函数",
+     .at = key(4, 0),
+     .face = KeyFace::Sign},
+    {.index = 4, .caption = "7", .tip = "数字7", .spoken = nullptr, .at = key(0, 1), .face = KeyFace::Digit},
+    {.index = 5, .caption = "8", .tip = "数字8", .spoken = nullptr, .at = key(1, 1), .face = KeyFace::Digit},
+    {.index = 6, .caption = "9", .tip = "数字9", .spoken = nullptr, .at = key(2, 1), .face = KeyFace::Digit},
+    {.index = 7, .caption = "/", .tip = "除法", .spoken = "除号", .at = key(3, 1), .face = KeyFace::Sign},
+    {.index = 20,
+     .caption = "ln()",
+     .tip = "自然对数",
+     .spoken = "自然对数函数",
+     .at = key(4, 1),
+     .face = KeyFace::Sign},
+    {.index = 8, .caption = "4", .tip = "数字4", .spoken = nullptr, .at = key(0, 2), .face = KeyFace::Digit},
+    {.index = 9, .caption = "5", .tip = "数字5", .spoken = nullptr, .at = key(1, 2), .face = KeyFace::Digit},
+    {.index = 10, .caption = "6", .tip = "数字6", .spoken = nullptr, .at = key(2, 2), .face = KeyFace::Digit},
+    {.index = 11, .caption = "*", .tip = "乘法", .spoken = "乘号", .at = key(3, 2), .face = KeyFace::Sign},
+    {.index = 21,
+     .caption = "sin()",
+     .tip = "正弦",
+     .spoken = "正弦函数",
+     .at = key(4, 2),
+     .face = KeyFace::Sign},
+    {.index = 12, .caption = "1", .tip = "数字1", .spoken = nullptr, .at = key(0, 3), .face = KeyFace::Digit},
+    {.index = 13, .caption = "2", .tip = "数字2", .spoken = nullptr, .at = key(1, 3), .face = KeyFace::Digit},
+    {.index = 14, .caption = "3", .tip = "数字3", .spoken = nullptr, .at = key(2, 3), .face = KeyFace::Digit},
+    {.index = 18, .caption = "-", .tip = "减法", .spoken = "减号", .at = key(3, 3), .face = KeyFace::Sign},
+    {.index = 22,
+     .caption = "cos()",
+     .tip = "余弦",
+     .spoken = "余弦函数",
+     .at = key(4, 3),
+     .face = KeyFace::Sign},
+    {.index = 17,
+     .caption = "0",
+     .tip = "数字0",
+     .spoken = nullptr,
+     .at = {240, kRow[4], kDouble, kKey},
+     .face = KeyFace::Digit},
+    {.index = 16,
+     .caption = ".",
+     .tip = "小数点",
+     .spoken = "小数点",
+     .at = {1560, kRow[4], kDouble, kKey},
+     .face = KeyFace::Digit},
+    {.index = 19, .caption = "+", .tip = "加法", .spoken = "加号", .at = key(3, 4), .face = KeyFace::Sign},
+    {.index = 23,
+     .caption = "tan()",
+     .tip = "正切",
+     .spoken = "正切函数",
+     .at = key(4, 4),
+     .face = KeyFace::Sign},
 };
 
 // Keyboard order of the keypad: rows 1 to 4 without column 5, then "0", "." and "+", then
@@ -154,7 +255,7 @@ const KeyCell kKeypad[] = {
 constexpr int kKeypadTabOrder[]
     = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18, 17, 16, 19, 15, 20, 21, 22, 23};
 
-// The toolbar: key, caption and picture of buttons 1 to 8.
+// The toolbar: key and caption of buttons 1 to 8.
 struct ToolCell {
     const char *key;
     const char *caption;
@@ -165,6 +266,54 @@ const ToolCell kToolbar[] = {
     {"tongji", "统计"}, {"kousuan", "口算"}, {"notice", "帮助"}, {"exit", "退出"},
 };
 
+// One menu entry: its shortcut is either a platform's set of keys or one portable key text.
+struct MenuCell {
+    const char *name;
+    const char *caption;
+    void (FrmCal::*command)();
+    QKeySequence::StandardKey standardKeys = QKeySequence::UnknownKey;
+    const char *shortcut = nullptr;
+};
+
+QMenu *addMenu(FrmCal *window, const char *name, const char *title, std::initializer_list<MenuCell> entries)
+{
+    QMenu *menu = window->menuBar()->addMenu(QString::fromUtf8(title));
+    menu->setObjectName(QLatin1String(name));
+    for (const MenuCell &entry : entries) {
+        QAction *action = menu->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QLatin1String(entry.name));
+        if (entry.standardKeys != QKeySequence::UnknownKey)
+            action->setShortcuts(entry.standardKeys);
+        else if (entry.shortcut)
+            action->setShortcut(QKeySequence(QLatin1String(entry.shortcut), QKeySequence::PortableText));
+        QObject::connect(action, &QAction::triggered, window, entry.command);
+    }
+    return menu;
+}
+
+// One of the buttons above the keypad. `spoken` is its accessible name: what the button does,
+// where the caption is a sign or not Chinese.
+struct ButtonCell {
+    QPushButton *FrmCal::*member;
+    const char *name;
+    const char *caption;
+    const char *tip;
+    const char *spoken;
+    form::Rect at;
+    void (FrmCal::*click)();
+};
+
+QPushButton *makeButton(FrmCal *window, QWidget *parent, const ButtonCell &cell)
+{
+    auto *button = form::add<QPushButton>(parent, cell.name, QString::fromUtf8(cell.caption), cell.at,
+                                          faceFont(Face::Song, 9));
+    button->setToolTip(QString::fromUtf8(cell.tip));
+    button->setAccessibleDescription(button->toolTip());
+    button->setAccessibleName(QString::fromUtf8(cell.spoken));
+    QObject::connect(button, &QPushButton::clicked, window, cell.click);
+    return button;
+}
+
 QIcon resourceIcon(const QString &fileName)
 {
     return QIcon(QStringLiteral(":/quenby/resources/") + fileName);
@@ -174,14 +323,13 @@ QIcon resourceIcon(const QString &fileName)
 
 FrmCal::FrmCal(QWidget *parent) : QMainWindow(parent)
 {
+    setObjectName(QStringLiteral("FrmCal"));
     setWindowTitle(QStringLiteral("Quenby"));
+    form::setFixedFrame(this);
     // The window's own face: every widget without a font of its own, the menus included, uses it.
-    setFont(fonts::make(kSong, 9));
+    setFont(faceFont(Face::Song, 9));
     setWindowIcon(resourceIcon(QStringLiteral("quenby.png")));
-    // A fixed-size window: nothing to maximise.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    // The only pop-up menu of this window is mnuEdit over txtIn.
+    // The only pop-up menus of this window are mnuEdit over txtIn and the result box's menu.
     setContextMenuPolicy(Qt::NoContextMenu);
 
     auto *client = new QWidget(this);
@@ -191,10 +339,12 @@ FrmCal::FrmCal(QWidget *parent) : QMainWindow(parent)
 
     buildMenus();
     buildToolbar();
-    buildBoxesAndButtons();
+    buildBoxes();
+    buildButtons();
     buildKeypad();
     buildStatusBar();
-    setTabOrder();
+    buildResultMenu();
+    chainTabOrder();
 
     // The client area has a fixed size, so the window has too; the menu bar comes on top of it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -216,60 +366,70 @@ void FrmCal::Form_Load()
 
 void FrmCal::buildMenus()
 {
-    auto addEntry = [this](QMenu *menu, const char *name, const char *caption, void (FrmCal::*slot)()) {
-        QAction *action = menu->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-
-    mnuFile = menuBar()->addMenu(QStringLiteral("文件(&F)"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    addEntry(mnuFile, "mnuFileSave", "保存", &FrmCal::mnuFileSave_Click)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    addEntry(mnuFile, "muFileExit", "退出", &FrmCal::muFileExit_Click)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-
+    mnuFile = addMenu(this, "mnuFile", "文件(&F)",
+                      {
+                          {.name = "mnuFileSave",
+                           .caption = "保存",
+                           .command = &FrmCal::mnuFileSave_Click,
+                           .shortcut = "Ctrl+S"},
+                          {.name = "muFileExit",
+                           .caption = "退出",
+                           .command = &FrmCal::muFileExit_Click,
+                           .shortcut = "Ctrl+E"},
+                      });
     // The clipboard entries take every clipboard key of the platform (Ctrl+C first, also
-    // Ctrl+Insert and the like), so that none of them reaches the box's own clipboard.
-    mnuEdit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    addEntry(mnuEdit, "mnuEditCopy", "复制", &FrmCal::mnuEditCopy_Click)->setShortcuts(QKeySequence::Copy);
-    addEntry(mnuEdit, "mnuEditCut", "剪切", &FrmCal::mnuEditCut_Click)->setShortcuts(QKeySequence::Cut);
-    addEntry(mnuEdit, "mnuEditPaste", "粘贴", &FrmCal::mnuEditPaste_Click)->setShortcuts(QKeySequence::Paste);
-
-    mnuJx = menuBar()->addMenu(QStringLiteral("伙伴程序(&K)"));
-    mnuJx->setObjectName(QStringLiteral("mnuJx"));
-    addEntry(mnuJx, "mnuJxTj", "成绩统计（教师用）", &FrmCal::mnuJxTj_Click)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    addEntry(mnuJx, "mnuJxKs", "口算练习（学生用）", &FrmCal::mnuJxKs_Click)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-
-    mnuHelp = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addEntry(mnuHelp, "mnuHelpHelp", "帮助", &FrmCal::mnuHelpHelp_Click);
-    addEntry(mnuHelp, "mnuHelpNotice", "关于", &FrmCal::mnuHelpNotice_Click);
+    // Ctrl+Insert and the like), so that none of them reaches a box's own clipboard.
+    mnuEdit = addMenu(this, "mnuEdit", "编辑(&E)",
+                      {
+                          {.name = "mnuEditCopy",
+                           .caption = "复制",
+                           .command = &FrmCal::mnuEditCopy_Click,
+                           .standardKeys = QKeySequence::Copy},
+                          {.name = "mnuEditCut",
+                           .caption = "剪切",
+                           .command = &FrmCal::mnuEditCut_Click,
+                           .standardKeys = QKeySequence::Cut},
+                          {.name = "mnuEditPaste",
+                           .caption = "粘贴",
+                           .command = &FrmCal::mnuEditPaste_Click,
+                           .standardKeys = QKeySequence::Paste},
+                      });
+    mnuJx = addMenu(this, "mnuJx", "伙伴程序(&K)",
+                    {
+                        {.name = "mnuJxTj",
+                         .caption = "成绩统计（教师用）",
+                         .command = &FrmCal::mnuJxTj_Click,
+                         .shortcut = "Ctrl+T"},
+                        {.name = "mnuJxKs",
+                         .caption = "口算练习（学生用）",
+                         .command = &FrmCal::mnuJxKs_Click,
+                         .shortcut = "Ctrl+K"},
+                    });
+    mnuHelp
+        = addMenu(this, "mnuHelp", "帮助(&H)",
+                  {
+                      {.name = "mnuHelpHelp", .caption = "帮助", .command = &FrmCal::mnuHelpHelp_Click},
+                      {.name = "mnuHelpNotice", .caption = "关于", .command = &FrmCal::mnuHelpNotice_Click},
+                  });
 }
 
 void FrmCal::buildToolbar()
 {
-    Toolbar1 = new QToolBar(centralWidget());
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1 = form::add<QToolBar>(centralWidget(), "Toolbar1", {0, 0, 4740, 855}, faceFont(Face::Song, 9));
+    Toolbar1->setAccessibleName(QStringLiteral("工具栏"));
     Toolbar1->setMovable(false);
     Toolbar1->setFloatable(false);
-    Toolbar1->setFont(fonts::make(kSong, 9));
     Toolbar1->setIconSize(QSize(32, 32));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     // Eight equal buttons side by side fill the width of the window.
     Toolbar1->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 0px; }"));
-    twips::place(Toolbar1, 0, 0, 4740, 855);
     const int buttonWidth = twips::toPixels(4740) / 8;
 
-    for (int i = 0; i < 8; ++i) {
-        const int number = i + 1;
-        const QString key = QLatin1String(kToolbar[i].key);
+    for (int number = 1; number <= 8; ++number) {
+        const ToolCell &cell = kToolbar[number - 1];
+        const QString key = QLatin1String(cell.key);
         QAction *action = Toolbar1->addAction(resourceIcon(QStringLiteral("toolbar-%1.png").arg(key)),
-                                              QString::fromUtf8(kToolbar[i].caption));
+                                              QString::fromUtf8(cell.caption));
         action->setObjectName(key);
         action->setData(number);
         if (QWidget *button = Toolbar1->widgetForAction(action)) {
@@ -284,47 +444,27 @@ void FrmCal::buildToolbar()
     }
 }
 
-void FrmCal::buildBoxesAndButtons()
+void FrmCal::buildBoxes()
 {
-    QWidget *client = centralWidget();
-
-    auto *box = new ExpressionBox(client);
+    auto *box = form::add<ExpressionBox>(centralWidget(), "txtIn", {240, 840, 4215, 975},
+                                         faceFont(Face::Song, 10.5));
     txtIn = box;
-    txtIn->setObjectName(QStringLiteral("txtIn"));
-    txtIn->setFont(fonts::make(kSong, 10.5));
+    txtIn->setAccessibleName(QStringLiteral("表达式"));
     txtIn->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtIn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtIn->setTabChangesFocus(true);
     txtIn->setContextMenuPolicy(Qt::NoContextMenu);
-    twips::place(txtIn, 240, 840, 4215, 975);
-    box->onKeyDown = [this](QKeyEvent *e) { txtIn_KeyDown(e->key(), e->modifiers()); };
+    txtIn->setAcceptDrops(false);
+    box->onKeyDown = [this](QKeyEvent *e) { txtIn_KeyDown(e); };
     box->afterInput = [this] { followCaret(); };
-    box->onMouseDown
-        = [this](QMouseEvent *e) { txtIn_MouseDown(e->button(), e->modifiers(), e->position()); };
-    box->onMouseUp = [this](QMouseEvent *e) {
-        txtIn_MouseUp(e->button(), e->modifiers(), e->position());
-        if (e->button() == Qt::RightButton)
-            e->accept();
-    };
+    box->onMouseDown = [this](QMouseEvent *e) { txtIn_MouseDown(e); };
+    box->onMouseUp = [this](QMouseEvent *e) { txtIn_MouseUp(e); };
     connect(txtIn, &QPlainTextEdit::textChanged, this, &FrmCal::txtIn_Change);
 
-    auto makeButton = [client](const char *name, const char *caption, const char *tip) {
-        auto *button = new QPushButton(QString::fromUtf8(caption), client);
-        button->setObjectName(QLatin1String(name));
-        button->setToolTip(QString::fromUtf8(tip));
-        button->setFont(fonts::make(kSong, 9));
-        return button;
-    };
-
-    cmdCal = makeButton("cmdCal", "=", "求值");
-    cmdCal->setFont(fonts::make(QStringLiteral("黑体"), 15.75, true));
-    twips::place(cmdCal, 240, 1920, 615, 495);
-    connect(cmdCal, &QPushButton::clicked, this, &FrmCal::cmdCal_Click);
-
-    txtOut = new QPlainTextEdit(client);
-    txtOut->setObjectName(QStringLiteral("txtOut"));
+    txtOut = form::add<WindowClipboardBox>(centralWidget(), "txtOut", {960, 1920, 3495, 495},
+                                           faceFont(Face::Song, 12));
+    txtOut->setAccessibleName(QStringLiteral("结果"));
     txtOut->setReadOnly(true);
-    txtOut->setFont(fonts::make(kSong, 12));
     txtOut->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtOut->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtOut->setTabChangesFocus(true);
@@ -335,53 +475,75 @@ void FrmCal::buildBoxesAndButtons()
         outPalette.setColor(group, QPalette::Base, buttonFace);
     }
     txtOut->setPalette(outPalette);
-    twips::place(txtOut, 960, 1920, 3495, 495);
+}
 
-    cmdClr = makeButton("cmdClr", "CLR", "清除");
-    twips::place(cmdClr, 240, 2520, 1200, 615);
-    connect(cmdClr, &QPushButton::clicked, this, &FrmCal::cmdClr_Click);
-
-    cmdLeft = makeButton("cmdLeft", "←", "光标左移");
-    twips::place(cmdLeft, 1560, 2520, 750, 615);
-    connect(cmdLeft, &QPushButton::clicked, this, &FrmCal::cmdLeft_Click);
-
-    cmdRight = makeButton("cmdRight", "→", "光标右移");
-    twips::place(cmdRight, 2400, 2520, 750, 615);
-    connect(cmdRight, &QPushButton::clicked, this, &FrmCal::cmdRight_Click);
-
-    cmdBack = makeButton("cmdBack", "Backspace", "向左删除");
-    twips::place(cmdBack, 3240, 2520, 1200, 615);
-    connect(cmdBack, &QPushButton::clicked, this, &FrmCal::cmdBack_Click);
+void FrmCal::buildButtons()
+{
+    const ButtonCell cells[] = {
+        {.member = &FrmCal::cmdCal,
+         .name = "cmdCal",
+         .caption = "=",
+         .tip = "求值",
+         .spoken = "等于",
+         .at = {240, 1920, 615, 495},
+         .click = &FrmCal::cmdCal_Click},
+        {.member = &FrmCal::cmdClr,
+         .name = "cmdClr",
+         .caption = "CLR",
+         .tip = "清除",
+         .spoken = "清除",
+         .at = {240, 2520, 1200, 615},
+         .click = &FrmCal::cmdClr_Click},
+        {.member = &FrmCal::cmdLeft,
+         .name = "cmdLeft",
+         .caption = "←",
+         .tip = "光标左移",
+         .spoken = "左移光标",
+         .at = {1560, 2520, 750, 615},
+         .click = &FrmCal::cmdLeft_Click},
+        {.member = &FrmCal::cmdRight,
+         .name = "cmdRight",
+         .caption = "→",
+         .tip = "光标右移",
+         .spoken = "右移光标",
+         .at = {2400, 2520, 750, 615},
+         .click = &FrmCal::cmdRight_Click},
+        {.member = &FrmCal::cmdBack,
+         .name = "cmdBack",
+         .caption = "Backspace",
+         .tip = "向左删除",
+         .spoken = "退格",
+         .at = {3240, 2520, 1200, 615},
+         .click = &FrmCal::cmdBack_Click},
+    };
+    for (const ButtonCell &cell : cells)
+        this->*cell.member = makeButton(this, centralWidget(), cell);
+    cmdCal->setFont(faceFont(Face::Hei, 15.75, true));
 }
 
 void FrmCal::buildKeypad()
 {
+    Cmd = new QButtonGroup(this);
+    Cmd->setObjectName(QStringLiteral("Cmd"));
     for (const KeyCell &cell : kKeypad) {
-        const QString caption = QString::fromUtf8(cell.caption);
-        auto *button = new QPushButton(caption, centralWidget());
-        button->setObjectName(QStringLiteral("Cmd_%1").arg(cell.index));
+        const QByteArray name = "Cmd_" + QByteArray::number(cell.index);
+        auto *button = form::add<QPushButton>(centralWidget(), name.constData(),
+                                              QString::fromUtf8(cell.caption), cell.at, keyFont(cell.face));
         button->setToolTip(QString::fromUtf8(cell.tip));
-        const bool digitOrPoint = caption.size() == 1 && (caption[0].isDigit() || caption[0] == u'.');
-        if (digitOrPoint)
-            button->setFont(fonts::make(kSong, 12));
-        else if (caption == u"^")
-            button->setFont(fonts::make(kSong, 15.75));
-        else
-            button->setFont(fonts::make(kSong, 9, true));
-        twips::place(button, cell.left, cell.top, cell.width, kKey);
-        const int index = cell.index;
-        connect(button, &QPushButton::clicked, this, [this, index] { Cmd_Click(index); });
-        Cmd[index] = button;
+        button->setAccessibleDescription(button->toolTip());
+        if (cell.spoken)
+            button->setAccessibleName(QString::fromUtf8(cell.spoken));
+        Cmd->addButton(button, cell.index);
     }
+    connect(Cmd, &QButtonGroup::idClicked, this, &FrmCal::Cmd_Click);
 }
 
 void FrmCal::buildStatusBar()
 {
-    StatusBar1 = new QStatusBar(centralWidget());
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1
+        = form::add<QStatusBar>(centralWidget(), "StatusBar1", {0, 6765, 4740, 375}, faceFont(Face::Song, 9));
+    StatusBar1->setAccessibleName(QStringLiteral("状态栏"));
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setFont(fonts::make(kSong, 9));
-    twips::place(StatusBar1, 0, 6765, 4740, 375);
 
     auto makePanel = [this](const char *name) {
         auto *panel = new QLabel(StatusBar1);
@@ -398,19 +560,36 @@ void FrmCal::buildStatusBar()
     StatusBar1->addWidget(Panels_2, 1);
 }
 
-void FrmCal::setTabOrder()
+void FrmCal::buildResultMenu()
 {
-    QList<QWidget *> order = {txtIn, cmdCal, cmdClr, cmdLeft, cmdRight, cmdBack};
-    for (int index : kKeypadTabOrder)
-        order.append(Cmd[index]);
-    order.append(txtOut);
-    for (qsizetype i = 0; i + 1 < order.size(); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    // The result box's own pop-up menu: a value is taken out of the program from here. Its entries
+    // show no keys, since Ctrl+C in this window is the expression box's own copy.
+    resultMenu = new QMenu(this);
+    resultMenu->setObjectName(QStringLiteral("resultMenu"));
+    QAction *copy = resultMenu->addAction(QStringLiteral("复制(&C)"));
+    copy->setObjectName(QStringLiteral("resultCopy"));
+    connect(copy, &QAction::triggered, this, &FrmCal::copyResult);
+    QAction *selectAll = resultMenu->addAction(QStringLiteral("全选(&A)"));
+    selectAll->setObjectName(QStringLiteral("resultSelectAll"));
+    connect(selectAll, &QAction::triggered, txtOut, &QPlainTextEdit::selectAll);
+    txtOut->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtOut, &QWidget::customContextMenuRequested, this, &FrmCal::showResultMenu);
+}
+
+void FrmCal::chainTabOrder()
+{
+    form::chainTabOrder({txtIn, cmdCal, cmdClr, cmdLeft, cmdRight, cmdBack});
+    QWidget *previous = cmdBack;
+    for (int index : kKeypadTabOrder) {
+        QWidget::setTabOrder(previous, Cmd->button(index));
+        previous = Cmd->button(index);
+    }
+    QWidget::setTabOrder(previous, txtOut);
 }
 
 QString FrmCal::inputText() const
 {
-    return caret::toCrLf(txtIn->toPlainText());
+    return caret::toCrLf(boxText());
 }
 
 QString FrmCal::outputText() const
@@ -426,7 +605,11 @@ void FrmCal::clearBoxes()
 
 QString FrmCal::boxText() const
 {
-    return txtIn->toPlainText();
+    // toPlainText() would turn a no-break space into a blank.
+    QString text = txtIn->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 int FrmCal::restoreCaret()
@@ -446,15 +629,16 @@ void FrmCal::placeCaret(int pos)
 
 void FrmCal::followCaret()
 {
-    m_caretPos = txtIn->textCursor().position();
+    m_caretPos = txtIn->textCursor().selectionStart();
 }
 
 void FrmCal::Cmd_Click(int index)
 {
-    if (index < 0 || index >= static_cast<int>(Cmd.size()) || !Cmd[index])
+    QAbstractButton *button = Cmd->button(index);
+    if (!button)
         return;
     restoreCaret();
-    const caret::Edit edit = caret::insertAt(boxText(), m_caretPos, Cmd[index]->text());
+    const caret::Edit edit = caret::insertAt(boxText(), m_caretPos, button->text());
     m_caretPos = edit.caretPos;
     applyEdit(txtIn, edit);
     placeCaret(m_caretPos);
@@ -514,31 +698,45 @@ void FrmCal::txtIn_Change()
     Panels_2->setText(caret::countPanelText(boxText()));
 }
 
-void FrmCal::txtIn_KeyDown(int key, Qt::KeyboardModifiers)
+void FrmCal::txtIn_KeyDown(QKeyEvent *event)
 {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         cmdCal_Click();
 }
 
-void FrmCal::txtIn_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, const QPointF &)
+void FrmCal::txtIn_MouseDown(QMouseEvent *)
 {
     followCaret();
 }
 
-void FrmCal::txtIn_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, const QPointF &pos)
+void FrmCal::txtIn_MouseUp(QMouseEvent *event)
 {
-    if (button != Qt::RightButton)
+    if (event->button() != Qt::RightButton)
         return;
+    event->accept();
     QWidget *surface = txtIn->viewport();
-    if (!surface->rect().contains(pos.toPoint()))
-        return;
-    mnuEdit->popup(surface->mapToGlobal(pos.toPoint()));
+    const QPoint at = event->position().toPoint();
+    if (surface->rect().contains(at))
+        mnuEdit->popup(surface->mapToGlobal(at));
+}
+
+void FrmCal::copyResult()
+{
+    const QTextCursor selection = txtOut->textCursor();
+    QApplication::clipboard()->setText(selection.hasSelection() ? selection.selectedText() : outputText());
+}
+
+void FrmCal::showResultMenu(const QPoint &at)
+{
+    resultMenu->actions().constFirst()->setEnabled(!outputText().isEmpty());
+    resultMenu->popup(txtOut->viewport()->mapToGlobal(at));
 }
 
 void FrmCal::mnuEditCopy_Click()
 {
-    m_clipText = txtIn->textCursor().selectedText();
-    m_clipText.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    const QTextCursor selection = txtIn->textCursor();
+    m_clipText
+        = boxText().mid(selection.selectionStart(), selection.selectionEnd() - selection.selectionStart());
 }
 
 void FrmCal::mnuEditCut_Click()

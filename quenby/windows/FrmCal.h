@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointF>
 #include <QString>
 
-#include <array>
-
-class QAction;
+class QButtonGroup;
+class QKeyEvent;
 class QLabel;
 class QMenu;
+class QMouseEvent;
 class QPlainTextEdit;
+class QPoint;
 class QPushButton;
 class QStatusBar;
 class QToolBar;
@@ -20,8 +20,12 @@ class QToolBar;
 //
 // The window keeps its own caret position in txtIn (caretPos) and puts the caret back there
 // before each of its editing commands, so that a button click inserts where the user last left
-// the caret. caretPos counts positions of the box itself, one per line break; only the text that
-// leaves the window (inputText(), the character count) has CR LF line breaks.
+// the caret. When text is selected, the kept position is the selection's start. caretPos counts
+// positions of the box itself, one per line break; only the text that leaves the window
+// (inputText(), the character count) has CR LF line breaks.
+//
+// txtIn takes text only from the keyboard, input methods and the window's own commands: no drops,
+// no middle-button paste, no drags out of it.
 class FrmCal : public QMainWindow
 {
     Q_OBJECT
@@ -29,7 +33,8 @@ class FrmCal : public QMainWindow
 public:
     explicit FrmCal(QWidget *parent = nullptr);
 
-    // The text of txtIn as the rest of the program sees it: line breaks as CR LF.
+    // The text of txtIn as the rest of the program sees it: every character as typed, line
+    // breaks as CR LF.
     QString inputText() const;
     // The text of txtOut.
     QString outputText() const;
@@ -52,11 +57,11 @@ public slots:
 
     void txtIn_Change();
     // Before the box handles a key: Enter evaluates.
-    void txtIn_KeyDown(int key, Qt::KeyboardModifiers shift);
+    void txtIn_KeyDown(QKeyEvent *event);
     // After the box has placed its caret for a mouse button.
-    void txtIn_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPointF &pos);
+    void txtIn_MouseDown(QMouseEvent *event);
     // After a mouse button was released over the box: the right button opens mnuEdit there.
-    void txtIn_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPointF &pos);
+    void txtIn_MouseUp(QMouseEvent *event);
 
     void mnuFileSave_Click();
     void muFileExit_Click();
@@ -75,19 +80,25 @@ private:
     void Form_Load();
     void buildMenus();
     void buildToolbar();
-    void buildStatusBar();
-    void buildBoxesAndButtons();
+    void buildBoxes();
+    void buildButtons();
     void buildKeypad();
-    void setTabOrder();
+    void buildStatusBar();
+    void buildResultMenu();
+    void chainTabOrder();
 
     // Gives txtIn the focus and puts its caret at the kept position (at most the end of the
     // text), collapsing any selection; gives that caret.
     int restoreCaret();
     // Gives txtIn the focus and puts its caret at `pos`.
     void placeCaret(int pos);
-    // Takes the current caret of txtIn as the kept position.
+    // Takes the current caret of txtIn (the start of a selection) as the kept position.
     void followCaret();
+    // The text of txtIn exactly as it stands, one "\n" per line break.
     QString boxText() const;
+    // Copies the result (its selected part, else all of it) to the system clipboard.
+    void copyResult();
+    void showResultMenu(const QPoint &at);
 
     QToolBar *Toolbar1 = nullptr;
     QPlainTextEdit *txtIn = nullptr;
@@ -97,7 +108,8 @@ private:
     QPushButton *cmdLeft = nullptr;
     QPushButton *cmdRight = nullptr;
     QPushButton *cmdBack = nullptr;
-    std::array<QPushButton *, 24> Cmd {};
+    // The keypad, Cmd_0 to Cmd_23: each button's id in the group is its index.
+    QButtonGroup *Cmd = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QLabel *Panels_1 = nullptr;
     QLabel *Panels_2 = nullptr;
@@ -106,6 +118,8 @@ private:
     QMenu *mnuEdit = nullptr;
     QMenu *mnuJx = nullptr;
     QMenu *mnuHelp = nullptr;
+    // The pop-up menu of the result box.
+    QMenu *resultMenu = nullptr;
 
     int m_caretPos = 0;
     QString m_clipText;

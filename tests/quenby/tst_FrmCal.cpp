@@ -1,9 +1,11 @@
 #include "windows/FrmCal.h"
 
+#include "support/WindowTest.h"
 #include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -11,13 +13,17 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QStatusBar>
-#include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+
+using namespace windowtest;
 
 // The calculator window, driven as a user does: keys through the window, mouse clicks on the
 // widgets, and the menu and toolbar commands.
@@ -31,6 +37,7 @@ private slots:
     void cleanup();
 
     void opening();
+    void centredWithItsFrame();
     void layout_data();
     void layout();
     void tabOrder();
@@ -40,6 +47,11 @@ private slots:
     void functionThenLeftThenArgument();
     void caretFollowsKeyboard();
     void caretFollowsInputMethod();
+    void keptCaretIsSelectionStart_data();
+    void keptCaretIsSelectionStart();
+    void shiftClickKeepsSelectionStart_data();
+    void shiftClickKeepsSelectionStart();
+    void clickInsideSelectionPlacesCaret();
     void backspace();
     void clearKeepsKeptPosition();
     void selectionIsNotReplaced();
@@ -49,7 +61,10 @@ private slots:
     void evaluate();
     void enterEvaluatesThenBreaksTheLine();
     void characterCountFollowsEveryChange();
+    void noBreakSpaceIsKept();
     void textsBeyondSixteenBits();
+    void middleClickPastesNothing();
+    void dropsAreRefused();
 
     void menus_data();
     void menus();
@@ -61,24 +76,38 @@ private slots:
     void toolbar();
     void toolbarButtonsDispatch();
     void rightClickOpensEditMenu();
+    void resultBoxMenu();
+    void accessibleNames_data();
+    void accessibleNames();
+    void everyReachableControlIsNamedInChinese();
+    void resultIsReadable();
+    void keyboardAlone();
+    void noEnglishText();
     void menuExitClosesOnlyCalculator();
     void toolbarExitEndsEverything();
 
 private:
-    FrmCal *w = nullptr;
-    QPlainTextEdit *txtIn() const { return w->findChild<QPlainTextEdit *>(QStringLiteral("txtIn")); }
+    QPlainTextEdit *txtIn() const { return child<QPlainTextEdit>(w, "txtIn"); }
+    QPlainTextEdit *txtOut() const { return child<QPlainTextEdit>(w, "txtOut"); }
     QString status(int panel) const
     {
         return w->findChild<QLabel *>(QStringLiteral("Panels_%1").arg(panel))->text();
     }
     int boxCaret() const { return txtIn()->textCursor().position(); }
-    void click(const QString &name);
     void clickKeypad(const QString &caption);
-    void clickInBox(int position, Qt::MouseButton button = Qt::LeftButton);
-    void type(const QByteArray &keys);
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void trigger(const char *action);
-    void activate();
+    void clickInBox(int position, Qt::MouseButton button = Qt::LeftButton,
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        clickAtPosition(txtIn(), position, button, modifiers);
+    }
+    void type(const QByteArray &keys) { typeKeys(w, keys); }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(w->windowHandle(), k, modifiers);
+    }
+
+    FakeServices m_services;
+    FrmCal *w = nullptr;
 };
 
 // A window of another form, which counts how often its closing handling runs.
@@ -103,28 +132,16 @@ void tst_FrmCal::initTestCase()
 void tst_FrmCal::init()
 {
     w = WindowRegistry::instance().show<FrmCal>();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    activate();
+    QVERIFY(activate(w));
 }
 
 void tst_FrmCal::cleanup()
 {
+    for (QMenu *menu : openMenus())
+        menu->close();
     WindowRegistry::instance().destroyAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     w = nullptr;
-}
-
-void tst_FrmCal::activate()
-{
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-}
-
-void tst_FrmCal::click(const QString &name)
-{
-    auto *button = w->findChild<QPushButton *>(name);
-    QVERIFY2(button, qPrintable(name));
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void tst_FrmCal::clickKeypad(const QString &caption)
@@ -137,33 +154,6 @@ void tst_FrmCal::clickKeypad(const QString &caption)
         }
     }
     QFAIL(qPrintable("no keypad button " + caption));
-}
-
-// A mouse click in the expression box at a character position.
-void tst_FrmCal::clickInBox(int position, Qt::MouseButton button)
-{
-    QTextCursor cursor(txtIn()->document());
-    cursor.setPosition(position);
-    const QPoint at = txtIn()->cursorRect(cursor).center();
-    QTest::mouseClick(txtIn()->viewport(), button, Qt::NoModifier, at);
-}
-
-void tst_FrmCal::type(const QByteArray &keys)
-{
-    for (char c : keys)
-        QTest::keyClick(w->windowHandle(), c);
-}
-
-void tst_FrmCal::key(Qt::Key k, Qt::KeyboardModifiers modifiers)
-{
-    QTest::keyClick(w->windowHandle(), k, modifiers);
-}
-
-void tst_FrmCal::trigger(const char *action)
-{
-    auto *a = w->findChild<QAction *>(QLatin1String(action));
-    QVERIFY2(a, action);
-    a->trigger();
 }
 
 void tst_FrmCal::opening()
@@ -183,6 +173,19 @@ void tst_FrmCal::opening()
     QCOMPARE(w->inputText(), QStringLiteral("12"));
 }
 
+void tst_FrmCal::centredWithItsFrame()
+{
+    // On X11 the window manager frames the window after it is shown; the window is centred again
+    // then, frame included. Offscreen draws no frame but reports a thin one of its own after the
+    // window is shown, and nothing corrects for that one: there, a few pixels are allowed.
+    const QRect screen = w->screen()->availableGeometry();
+    auto offCentre = [&] { return (w->frameGeometry().center() - screen.center()).manhattanLength(); };
+    const int allowed = onX11() ? 2 : 4;
+    if (onX11())
+        QTRY_VERIFY(w->frameGeometry().height() > w->geometry().height() + 10);
+    QTRY_VERIFY2(offCentre() <= allowed, qPrintable(QStringLiteral("%1 px off the centre").arg(offCentre())));
+}
+
 void tst_FrmCal::layout_data()
 {
     QTest::addColumn<QString>("name");
@@ -193,55 +196,56 @@ void tst_FrmCal::layout_data()
     QTest::addColumn<double>("points");
     QTest::addColumn<bool>("bold");
 
-    const QString song = QStringLiteral("宋体");
-    auto row = [&](const char *name, const char *caption, const char *tip, QRect r, const QString &family,
-                   double points, bool bold) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption)
-                            << QString::fromUtf8(tip) << r << family << points << bold;
-    };
-    row("txtIn", "", "", QRect(240, 840, 4215, 975), song, 10.5, false);
-    row("cmdCal", "=", "求值", QRect(240, 1920, 615, 495), QStringLiteral("黑体"), 15.75, true);
-    row("txtOut", "", "", QRect(960, 1920, 3495, 495), song, 12, false);
-    row("cmdClr", "CLR", "清除", QRect(240, 2520, 1200, 615), song, 9, false);
-    row("cmdLeft", "←", "光标左移", QRect(1560, 2520, 750, 615), song, 9, false);
-    row("cmdRight", "→", "光标右移", QRect(2400, 2520, 750, 615), song, 9, false);
-    row("cmdBack", "Backspace", "向左删除", QRect(3240, 2520, 1200, 615), song, 9, false);
-    row("Toolbar1", "", "", QRect(0, 0, 4740, 855), song, 9, false);
-    row("StatusBar1", "", "", QRect(0, 6765, 4740, 375), song, 9, false);
-
-    struct Key {
-        int index;
+    struct Row {
+        const char *name;
         const char *caption;
         const char *tip;
-        int col;
-        int rowIndex;
+        QRect at;
+        const char *family;
+        double points;
+        bool bold;
     };
-    const Key keys[] = {
-        {0, "(", "左括号", 0, 0},       {1, ")", "右括号", 1, 0},    {2, "^", "乘方", 2, 0},
-        {3, "√", "开方", 3, 0},         {15, "exp()", "指数", 4, 0}, {4, "7", "数字7", 0, 1},
-        {5, "8", "数字8", 1, 1},        {6, "9", "数字9", 2, 1},     {7, "/", "除法", 3, 1},
-        {20, "ln()", "自然对数", 4, 1}, {8, "4", "数字4", 0, 2},     {9, "5", "数字5", 1, 2},
-        {10, "6", "数字6", 2, 2},       {11, "*", "乘法", 3, 2},     {21, "sin()", "正弦", 4, 2},
-        {12, "1", "数字1", 0, 3},       {13, "2", "数字2", 1, 3},    {14, "3", "数字3", 2, 3},
-        {18, "-", "减法", 3, 3},        {22, "cos()", "余弦", 4, 3}, {17, "0", "数字0", 0, 4},
-        {16, ".", "小数点", 1, 4},      {19, "+", "加法", 3, 4},     {23, "tan()", "正切", 4, 4},
+    // clang-format off
+    const Row rows[] = {
+        {"txtIn",      "",          "",         {240, 840, 4215, 975},   "宋体", 10.5,  false},
+        {"cmdCal",     "=",         "求值",     {240, 1920, 615, 495},   "黑体", 15.75, true},
+        {"txtOut",     "",          "",         {960, 1920, 3495, 495},  "宋体", 12,    false},
+        {"cmdClr",     "CLR",       "清除",     {240, 2520, 1200, 615},  "宋体", 9,     false},
+        {"cmdLeft",    "←",         "光标左移", {1560, 2520, 750, 615},  "宋体", 9,     false},
+        {"cmdRight",   "→",         "光标右移", {2400, 2520, 750, 615},  "宋体", 9,     false},
+        {"cmdBack",    "Backspace", "向左删除", {3240, 2520, 1200, 615}, "宋体", 9,     false},
+        {"Toolbar1",   "",          "",         {0, 0, 4740, 855},       "宋体", 9,     false},
+        {"StatusBar1", "",          "",         {0, 6765, 4740, 375},    "宋体", 9,     false},
+        {"Cmd_0",  "(",     "左括号",   {240, 3240, 615, 615},  "宋体", 9,     true},
+        {"Cmd_1",  ")",     "右括号",   {1080, 3240, 615, 615}, "宋体", 9,     true},
+        {"Cmd_2",  "^",     "乘方",     {1920, 3240, 615, 615}, "宋体", 15.75, false},
+        {"Cmd_3",  "√",     "开方",     {2820, 3240, 615, 615}, "宋体", 9,     true},
+        {"Cmd_15", "exp()", "指数",     {3720, 3240, 750, 615}, "宋体", 9,     true},
+        {"Cmd_4",  "7",     "数字7",    {240, 3960, 615, 615},  "宋体", 12,    false},
+        {"Cmd_5",  "8",     "数字8",    {1080, 3960, 615, 615}, "宋体", 12,    false},
+        {"Cmd_6",  "9",     "数字9",    {1920, 3960, 615, 615}, "宋体", 12,    false},
+        {"Cmd_7",  "/",     "除法",     {2820, 3960, 615, 615}, "宋体", 9,     true},
+        {"Cmd_20", "ln()",  "自然对数", {3720, 3960, 750, 615}, "宋体", 9,     true},
+        {"Cmd_8",  "4",     "数字4",    {240, 4680, 615, 615},  "宋体", 12,    false},
+        {"Cmd_9",  "5",     "数字5",    {1080, 4680, 615, 615}, "宋体", 12,    false},
+        {"Cmd_10", "6",     "数字6",    {1920, 4680, 615, 615}, "宋体", 12,    false},
+        {"Cmd_11", "*",     "乘法",     {2820, 4680, 615, 615}, "宋体", 9,     true},
+        {"Cmd_21", "sin()", "正弦",     {3720, 4680, 750, 615}, "宋体", 9,     true},
+        {"Cmd_12", "1",     "数字1",    {240, 5400, 615, 615},  "宋体", 12,    false},
+        {"Cmd_13", "2",     "数字2",    {1080, 5400, 615, 615}, "宋体", 12,    false},
+        {"Cmd_14", "3",     "数字3",    {1920, 5400, 615, 615}, "宋体", 12,    false},
+        {"Cmd_18", "-",     "减法",     {2820, 5400, 615, 615}, "宋体", 9,     true},
+        {"Cmd_22", "cos()", "余弦",     {3720, 5400, 750, 615}, "宋体", 9,     true},
+        {"Cmd_17", "0",     "数字0",    {240, 6120, 1200, 615}, "宋体", 12,    false},
+        {"Cmd_16", ".",     "小数点",   {1560, 6120, 1200, 615},"宋体", 12,    false},
+        {"Cmd_19", "+",     "加法",     {2820, 6120, 615, 615}, "宋体", 9,     true},
+        {"Cmd_23", "tan()", "正切",     {3720, 6120, 750, 615}, "宋体", 9,     true},
     };
-    const int lefts[] = {240, 1080, 1920, 2820, 3720};
-    const int tops[] = {3240, 3960, 4680, 5400, 6120};
-    for (const Key &k : keys) {
-        const QString caption = QString::fromUtf8(k.caption);
-        QRect r(lefts[k.col], tops[k.rowIndex], k.col == 4 ? 750 : 615, 615);
-        if (k.index == 17)
-            r = QRect(240, 6120, 1200, 615);
-        if (k.index == 16)
-            r = QRect(1560, 6120, 1200, 615);
-        const bool digitOrPoint = caption.size() == 1 && (caption[0].isDigit() || caption == u".");
-        const double points = digitOrPoint ? 12 : caption == u"^" ? 15.75 : 9;
-        const bool bold = !digitOrPoint && caption != u"^";
-        const QByteArray name = "Cmd_" + QByteArray::number(k.index);
-        QTest::newRow(name.constData()) << QString::fromLatin1(name) << caption << QString::fromUtf8(k.tip)
-                                        << r << song << points << bold;
-    }
+    // clang-format on
+    for (const Row &r : rows)
+        QTest::newRow(r.name) << QString::fromLatin1(r.name) << QString::fromUtf8(r.caption)
+                              << QString::fromUtf8(r.tip) << r.at << QString::fromUtf8(r.family) << r.points
+                              << r.bold;
 }
 
 void tst_FrmCal::layout()
@@ -274,12 +278,12 @@ void tst_FrmCal::layout()
 
 void tst_FrmCal::tabOrder()
 {
-    QStringList expected = {"txtIn", "cmdCal", "cmdClr", "cmdLeft", "cmdRight", "cmdBack"};
-    for (int index : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18, 17, 16, 19, 15, 20, 21, 22, 23})
-        expected << QStringLiteral("Cmd_%1").arg(index);
-    expected << "txtOut"
-             << "txtIn";
-
+    const QStringList expected = {
+        "txtIn",  "cmdCal", "cmdClr", "cmdLeft", "cmdRight", "cmdBack", "Cmd_0",  "Cmd_1",
+        "Cmd_2",  "Cmd_3",  "Cmd_4",  "Cmd_5",   "Cmd_6",    "Cmd_7",   "Cmd_8",  "Cmd_9",
+        "Cmd_10", "Cmd_11", "Cmd_12", "Cmd_13",  "Cmd_14",   "Cmd_18",  "Cmd_17", "Cmd_16",
+        "Cmd_19", "Cmd_15", "Cmd_20", "Cmd_21",  "Cmd_22",   "Cmd_23",  "txtOut", "txtIn",
+    };
     QStringList seen = {QApplication::focusWidget()->objectName()};
     for (qsizetype i = 1; i < expected.size(); ++i) {
         key(Qt::Key_Tab);
@@ -323,7 +327,7 @@ void tst_FrmCal::functionThenLeftThenArgument()
     clickKeypad("sin()");
     QCOMPARE(w->inputText(), QStringLiteral("sin()"));
     QCOMPARE(boxCaret(), 5);
-    click("cmdLeft");
+    clickButton(w, "cmdLeft");
     QCOMPARE(boxCaret(), 4);
     QCOMPARE(w->caretPos(), 4);
     QCOMPARE(QApplication::focusWidget(), txtIn());
@@ -361,18 +365,118 @@ void tst_FrmCal::caretFollowsInputMethod()
     QCOMPARE(w->inputText(), QStringLiteral("12+"));
 }
 
+// A keyboard selection in "12345", in either direction, then a command that restores the caret:
+// the kept caret is the start of the selection, wherever its moving end is.
+void tst_FrmCal::keptCaretIsSelectionStart_data()
+{
+    QTest::addColumn<QString>("strokes");
+    QTest::addColumn<QString>("command"); // a keypad caption, "back", "paste" or "cut"
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("kept");
+
+    QTest::newRow("Shift+End from 2, keypad") << "Home Right Right Shift+End"
+                                              << "+"
+                                              << "12+345" << 3;
+    QTest::newRow("Shift+Right from 1, Backspace") << "Home Right Shift+Right Shift+Right"
+                                                   << "back"
+                                                   << "2345" << 0;
+    QTest::newRow("Shift+Left from the end, keypad") << "End Shift+Left Shift+Left"
+                                                     << "+"
+                                                     << "123+45" << 4;
+    QTest::newRow("Shift+Left from 3, Backspace") << "Home Right Right Right Shift+Left Shift+Left"
+                                                  << "back"
+                                                  << "2345" << 0;
+    QTest::newRow("select all, keypad") << "Ctrl+A"
+                                        << "+"
+                                        << "+12345" << 1;
+    QTest::newRow("Shift+End from 1, paste") << "End Shift+Left Ctrl+C Home Right Shift+End"
+                                             << "paste"
+                                             << "152345" << 2;
+    QTest::newRow("Shift+Home from 4, cut") << "End Left Shift+Home"
+                                            << "cut"
+                                            << "5" << 0;
+}
+
+void tst_FrmCal::keptCaretIsSelectionStart()
+{
+    QFETCH(QString, strokes);
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    QFETCH(int, kept);
+
+    type("12345");
+    pressKeys(w, strokes);
+    if (command == "back")
+        clickButton(w, "cmdBack");
+    else if (command == "paste")
+        triggerAction(w, "mnuEditPaste");
+    else if (command == "cut")
+        triggerAction(w, "mnuEditCut");
+    else
+        clickKeypad(command);
+    QCOMPARE(w->inputText(), text);
+    QCOMPARE(w->caretPos(), kept);
+    QCOMPARE(boxCaret(), kept);
+}
+
+void tst_FrmCal::shiftClickKeepsSelectionStart_data()
+{
+    QTest::addColumn<int>("clickAt");
+    QTest::addColumn<int>("shiftClickAt");
+    QTest::newRow("forwards") << 1 << 4;
+    QTest::newRow("backwards") << 4 << 1;
+}
+
+void tst_FrmCal::shiftClickKeepsSelectionStart()
+{
+    QFETCH(int, clickAt);
+    QFETCH(int, shiftClickAt);
+    type("12345");
+    clickInBox(clickAt);
+    clickInBox(shiftClickAt, Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(txtIn()->textCursor().selectedText(), QStringLiteral("234"));
+    QCOMPARE(w->caretPos(), 1);
+    clickKeypad("+");
+    QCOMPARE(w->inputText(), QStringLiteral("1+2345"));
+}
+
+void tst_FrmCal::clickInsideSelectionPlacesCaret()
+{
+    type("12345");
+    pressKeys(w, "Home Right Shift+Right Shift+Right Shift+Right");
+    clickInBox(2);
+    QVERIFY(!txtIn()->textCursor().hasSelection());
+    QCOMPARE(w->caretPos(), 2);
+    clickKeypad("+");
+    QCOMPARE(w->inputText(), QStringLiteral("12+345"));
+
+    // Pressing inside a selection and moving selects anew; the text does not move.
+    pressKeys(w, "Home Shift+End");
+    QWidget *surface = txtIn()->viewport();
+    const QPoint from = caretPoint(txtIn(), 1);
+    const QPoint to = caretPoint(txtIn(), 5);
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, surface->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(surface, &move);
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
+    QCOMPARE(w->inputText(), QStringLiteral("12+345"));
+    QCOMPARE(txtIn()->textCursor().selectedText(), QStringLiteral("2+34"));
+    QCOMPARE(w->caretPos(), 1);
+}
+
 void tst_FrmCal::backspace()
 {
     type("123");
     clickInBox(2);
-    click("cmdBack");
+    clickButton(w, "cmdBack");
     QCOMPARE(w->inputText(), QStringLiteral("13"));
     QCOMPARE(boxCaret(), 1);
     QCOMPARE(w->caretPos(), 1);
     QCOMPARE(QApplication::focusWidget(), txtIn());
 
     clickInBox(0);
-    click("cmdBack");
+    clickButton(w, "cmdBack");
     QCOMPARE(w->inputText(), QStringLiteral("13"));
     QCOMPARE(boxCaret(), 0);
     QCOMPARE(w->caretPos(), 0);
@@ -381,12 +485,12 @@ void tst_FrmCal::backspace()
 void tst_FrmCal::clearKeepsKeptPosition()
 {
     type("123456");
-    QTest::keyClick(w->windowHandle(), Qt::Key_Return); // puts something into txtOut
+    key(Qt::Key_Return); // puts something into txtOut
     key(Qt::Key_Backspace);
     QCOMPARE(w->caretPos(), 6);
     QVERIFY(!w->outputText().isEmpty());
 
-    click("cmdClr");
+    clickButton(w, "cmdClr");
     QCOMPARE(w->inputText(), QString());
     QCOMPARE(w->outputText(), QString());
     QCOMPARE(w->caretPos(), 6);
@@ -394,7 +498,7 @@ void tst_FrmCal::clearKeepsKeptPosition()
     // The focus stays where the click put it.
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClr"));
 
-    click("cmdBack");
+    clickButton(w, "cmdBack");
     QCOMPARE(w->inputText(), QString());
     QCOMPARE(w->caretPos(), 6);
 
@@ -406,11 +510,8 @@ void tst_FrmCal::clearKeepsKeptPosition()
 void tst_FrmCal::selectionIsNotReplaced()
 {
     type("12345");
-    QTextCursor cursor(txtIn()->document());
-    cursor.setPosition(2);
-    const QPoint from = txtIn()->cursorRect(cursor).center();
-    cursor.setPosition(5);
-    const QPoint to = txtIn()->cursorRect(cursor).center() + QPoint(4, 0);
+    const QPoint from = caretPoint(txtIn(), 2);
+    const QPoint to = caretPoint(txtIn(), 5) + QPoint(4, 0);
 
     QWidget *surface = txtIn()->viewport();
     QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
@@ -430,15 +531,15 @@ void tst_FrmCal::selectionIsNotReplaced()
 void tst_FrmCal::caretButtonsStopAtTheEnds()
 {
     type("12");
-    click("cmdRight");
+    clickButton(w, "cmdRight");
     QCOMPARE(boxCaret(), 2);
     QCOMPARE(w->caretPos(), 2);
-    click("cmdLeft");
-    click("cmdLeft");
-    click("cmdLeft");
+    clickButton(w, "cmdLeft");
+    clickButton(w, "cmdLeft");
+    clickButton(w, "cmdLeft");
     QCOMPARE(boxCaret(), 0);
     QCOMPARE(w->caretPos(), 0);
-    click("cmdRight");
+    clickButton(w, "cmdRight");
     QCOMPARE(boxCaret(), 1);
     QCOMPARE(w->caretPos(), 1);
 }
@@ -447,13 +548,13 @@ void tst_FrmCal::evaluateNormalisesThenBackspace()
 {
     type("1 + 2 ");
     QCOMPARE(w->caretPos(), 6);
-    click("cmdCal");
+    clickButton(w, "cmdCal");
     QCOMPARE(w->inputText(), QStringLiteral("1+2"));
     QCOMPARE(w->outputText(), QStringLiteral(" 3"));
     QCOMPARE(w->caretPos(), 6);
     QCOMPARE(status(2), QStringLiteral("字符总数： 3"));
 
-    click("cmdBack");
+    clickButton(w, "cmdBack");
     QCOMPARE(w->inputText(), QStringLiteral("1+"));
     QCOMPARE(w->caretPos(), 2);
 }
@@ -463,24 +564,34 @@ void tst_FrmCal::evaluate_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("normalised");
     QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("count");
 
     QTest::newRow("empty") << ""
                            << ""
-                           << "字符串为空";
+                           << "字符串为空"
+                           << "字符总数： 0";
     QTest::newRow("blanks only") << "   "
                                  << ""
-                                 << "表达式有错误，请检查";
+                                 << "表达式有错误，请检查"
+                                 << "字符总数： 0";
     QTest::newRow("road of one calculation")
-        << QString::fromUtf8("3+(-2)*9√2^3+1") << QString::fromUtf8("3+(-2)*9√2^3+1") << "-50";
+        << QString::fromUtf8("3+(-2)*9√2^3+1") << QString::fromUtf8("3+(-2)*9√2^3+1") << "-50"
+        << "字符总数： 14";
     QTest::newRow("fault keeps normalised text") << " 1 / 0 "
                                                  << "1/0"
-                                                 << "除数为0错误，请检查";
+                                                 << "除数为0错误，请检查"
+                                                 << "字符总数： 3";
     QTest::newRow("line breaks dropped") << "1+\n2\n"
                                          << "1+2"
-                                         << " 3";
+                                         << " 3"
+                                         << "字符总数： 3";
     QTest::newRow("overflow") << "exp(1000)"
                               << "exp(1000)"
-                              << "超过计算器的范围(2^1023-1)，溢出，对不起！";
+                              << "超过计算器的范围(2^1023-1)，溢出，对不起！"
+                              << "字符总数： 9";
+    QTest::newRow("no-break space") << QString::fromUtf8("1\u00a0+2") << QString::fromUtf8("1\u00a0+2")
+                                    << "非法字符错误，请改正"
+                                    << "字符总数： 4";
 }
 
 void tst_FrmCal::evaluate()
@@ -488,18 +599,19 @@ void tst_FrmCal::evaluate()
     QFETCH(QString, box);
     QFETCH(QString, normalised);
     QFETCH(QString, display);
+    QFETCH(QString, count);
 
     txtIn()->setPlainText(box);
-    click("cmdCal");
+    clickButton(w, "cmdCal");
     QCOMPARE(w->inputText(), normalised);
     QCOMPARE(w->outputText(), display);
-    QCOMPARE(status(2), QStringLiteral("字符总数： %1").arg(normalised.size()));
+    QCOMPARE(status(2), count);
 
     // A second run on the same text gives the same outcome and leaves the text as it is (blanks
     // only leave an empty text, which is a different one).
     if (normalised.isEmpty() && !box.isEmpty())
         return;
-    click("cmdCal");
+    clickButton(w, "cmdCal");
     QCOMPARE(w->inputText(), normalised);
     QCOMPARE(w->outputText(), display);
 }
@@ -529,9 +641,34 @@ void tst_FrmCal::characterCountFollowsEveryChange()
     QCOMPARE(w->inputText(), QStringLiteral("12\r\n"));
     txtIn()->setPlainText(QStringLiteral("1\n2\n3"));
     QCOMPARE(status(2), QStringLiteral("字符总数： 7"));
+    QCOMPARE(w->inputText(), QStringLiteral("1\r\n2\r\n3"));
     w->clearBoxes();
     QCOMPARE(status(2), QStringLiteral("字符总数： 0"));
     QCOMPARE(status(1), QStringLiteral("提示"));
+}
+
+void tst_FrmCal::noBreakSpaceIsKept()
+{
+    // A no-break space typed into the box is not a blank: it stays as it is everywhere the text
+    // goes, and the evaluation refuses it.
+    const QString typed = QString::fromUtf8("1\u00a0+2");
+    QTest::keyClicks(txtIn(), typed);
+    QCOMPARE(w->inputText(), typed);
+    QCOMPARE(status(2), QStringLiteral("字符总数： 4"));
+    clickButton(w, "cmdCal");
+    QCOMPARE(w->outputText(), QStringLiteral("非法字符错误，请改正"));
+    QCOMPARE(w->inputText(), typed);
+
+    clickInBox(4);
+    pressKeys(w, "Ctrl+A");
+    triggerAction(w, "mnuEditCopy");
+    QCOMPARE(w->clipText(), typed);
+    pressKeys(w, "End");
+    triggerAction(w, "mnuEditPaste");
+    QCOMPARE(w->inputText(), typed + typed);
+    pressKeys(w, "Home Shift+Right Shift+Right");
+    triggerAction(w, "mnuEditCut");
+    QCOMPARE(w->clipText(), QString::fromUtf8("1\u00a0"));
 }
 
 void tst_FrmCal::textsBeyondSixteenBits()
@@ -545,10 +682,44 @@ void tst_FrmCal::textsBeyondSixteenBits()
     QCOMPARE(w->inputText().size(), 40001);
     QVERIFY(w->inputText().endsWith(QLatin1String("1+")));
     QCOMPARE(status(2), QStringLiteral("字符总数： 40001"));
-    click("cmdBack");
-    click("cmdBack");
+    clickButton(w, "cmdBack");
+    clickButton(w, "cmdBack");
     QCOMPARE(w->inputText(), QString(39999, u'1'));
     QCOMPARE(w->caretPos(), 39999);
+}
+
+void tst_FrmCal::middleClickPastesNothing()
+{
+    if (!QGuiApplication::clipboard()->supportsSelection())
+        QSKIP("Offscreen has no selection to paste with the middle button; the X11 run covers it.");
+    QGuiApplication::clipboard()->setText(QStringLiteral("999"), QClipboard::Selection);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(QClipboard::Selection), QStringLiteral("999"));
+    type("12");
+    clickInBox(1, Qt::MiddleButton);
+    QCOMPARE(w->inputText(), QStringLiteral("12"));
+    // The middle button does not move the caret, so the kept position stays true.
+    QCOMPARE(boxCaret(), 2);
+    QCOMPARE(w->caretPos(), 2);
+    clickKeypad("+");
+    QCOMPARE(w->inputText(), QStringLiteral("12+"));
+}
+
+void tst_FrmCal::dropsAreRefused()
+{
+    type("12");
+    QMimeData data;
+    data.setText(QStringLiteral("999"));
+    const QPoint at = caretPoint(txtIn(), 1);
+    QWidget *surface = txtIn()->viewport();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(surface, &enter);
+    QVERIFY(!enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(surface, &drop);
+    QCOMPARE(w->inputText(), QStringLiteral("12"));
+    QCOMPARE(w->caretPos(), 2);
+    clickKeypad("+");
+    QCOMPARE(w->inputText(), QStringLiteral("12+"));
 }
 
 void tst_FrmCal::menus_data()
@@ -602,16 +773,14 @@ void tst_FrmCal::copyThenPasteAtClick()
 {
     type("12+34");
     clickInBox(1);
-    key(Qt::Key_Right, Qt::ShiftModifier);
-    key(Qt::Key_Right, Qt::ShiftModifier);
-    key(Qt::Key_Right, Qt::ShiftModifier);
-    trigger("mnuEditCopy");
+    pressKeys(w, "Shift+Right Shift+Right Shift+Right");
+    triggerAction(w, "mnuEditCopy");
     QCOMPARE(w->clipText(), QStringLiteral("2+3"));
     QCOMPARE(w->inputText(), QStringLiteral("12+34"));
     QCOMPARE(txtIn()->textCursor().selectedText(), QStringLiteral("2+3"));
 
     clickInBox(5);
-    trigger("mnuEditPaste");
+    triggerAction(w, "mnuEditPaste");
     QCOMPARE(w->inputText(), QStringLiteral("12+342+3"));
     QCOMPARE(boxCaret(), 8);
     QCOMPARE(w->caretPos(), 8);
@@ -622,25 +791,24 @@ void tst_FrmCal::cutThenPaste()
 {
     type("12+34");
     clickInBox(4);
-    key(Qt::Key_Left, Qt::ShiftModifier);
-    key(Qt::Key_Left, Qt::ShiftModifier);
-    trigger("mnuEditCut");
+    pressKeys(w, "Shift+Left Shift+Left");
+    triggerAction(w, "mnuEditCut");
     QCOMPARE(w->inputText(), QStringLiteral("124"));
     QCOMPARE(w->clipText(), QStringLiteral("+3"));
     QCOMPARE(boxCaret(), 2);
     QCOMPARE(w->caretPos(), 2);
     QCOMPARE(status(2), QStringLiteral("字符总数： 3"));
 
-    trigger("mnuEditPaste");
+    triggerAction(w, "mnuEditPaste");
     QCOMPARE(w->inputText(), QStringLiteral("12+34"));
     QCOMPARE(w->caretPos(), 4);
 
     // Line breaks travel through the clipboard as line breaks.
     txtIn()->setPlainText(QStringLiteral("1\n2"));
     txtIn()->selectAll();
-    trigger("mnuEditCut");
+    triggerAction(w, "mnuEditCut");
     QCOMPARE(w->inputText(), QString());
-    trigger("mnuEditPaste");
+    triggerAction(w, "mnuEditPaste");
     QCOMPARE(w->inputText(), QStringLiteral("1\r\n2"));
     QCOMPARE(w->caretPos(), 3);
 }
@@ -648,12 +816,12 @@ void tst_FrmCal::cutThenPaste()
 void tst_FrmCal::copyWithoutSelection()
 {
     type("12+34");
-    trigger("mnuEditCopy");
+    triggerAction(w, "mnuEditCopy");
     QCOMPARE(w->clipText(), QString());
-    trigger("mnuEditPaste");
+    triggerAction(w, "mnuEditPaste");
     QCOMPARE(w->inputText(), QStringLiteral("12+34"));
 
-    trigger("mnuEditCut");
+    triggerAction(w, "mnuEditCut");
     QCOMPARE(w->inputText(), QStringLiteral("12+34"));
     QCOMPARE(w->caretPos(), 5);
 }
@@ -665,9 +833,7 @@ void tst_FrmCal::clipboardKeysUseOwnClipboard()
     key(Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(w->inputText(), QStringLiteral("12+34"));
 
-    key(Qt::Key_Left, Qt::ShiftModifier);
-    key(Qt::Key_Left, Qt::ShiftModifier);
-    key(Qt::Key_C, Qt::ControlModifier);
+    pressKeys(w, "Shift+Left Shift+Left Ctrl+C");
     QCOMPARE(w->clipText(), QStringLiteral("34"));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("999"));
 
@@ -681,6 +847,14 @@ void tst_FrmCal::clipboardKeysUseOwnClipboard()
     QCOMPARE(w->inputText(), QStringLiteral("3412+"));
     QCOMPARE(w->caretPos(), 2);
     QCOMPARE(QApplication::focusWidget(), txtIn());
+
+    // The keys are the window's in the result box too.
+    clickButton(w, "cmdCal");
+    txtOut()->setFocus(Qt::TabFocusReason);
+    txtOut()->selectAll();
+    key(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("999"));
+    QCOMPARE(w->clipText(), QString()); // nothing is selected in the expression box
 }
 
 void tst_FrmCal::toolbar_data()
@@ -701,7 +875,7 @@ void tst_FrmCal::toolbar()
     QFETCH(QString, key);
     QFETCH(QString, caption);
 
-    auto *bar = w->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    auto *bar = child<QToolBar>(w, "Toolbar1");
     QVERIFY(bar);
     QCOMPARE(bar->actions().size(), 8);
     QAction *action = bar->actions().at(number - 1);
@@ -721,11 +895,10 @@ void tst_FrmCal::toolbar()
 void tst_FrmCal::toolbarButtonsDispatch()
 {
     type("12+34");
-    key(Qt::Key_Left, Qt::ShiftModifier);
-    key(Qt::Key_Left, Qt::ShiftModifier);
-    auto *bar = w->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    pressKeys(w, "Shift+Left Shift+Left");
+    auto *bar = child<QToolBar>(w, "Toolbar1");
     auto clickTool = [&](const char *key) {
-        QTest::mouseClick(bar->findChild<QToolButton *>(QLatin1String(key)), Qt::LeftButton);
+        QTest::mouseClick(child<QToolButton>(bar, key), Qt::LeftButton);
         QCoreApplication::processEvents();
     };
 
@@ -750,19 +923,164 @@ void tst_FrmCal::rightClickOpensEditMenu()
     type("12+34");
     clickInBox(3);
     clickInBox(1, Qt::RightButton);
-    auto *menu = w->findChild<QMenu *>(QStringLiteral("mnuEdit"));
+    auto *menu = child<QMenu>(w, "mnuEdit");
     QTRY_VERIFY(menu->isVisible());
     // The right button leaves the caret where it was.
     QCOMPARE(w->caretPos(), 3);
     // No other menu opened (the box's own context menu is off).
-    int openMenus = 0;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        openMenus += qobject_cast<QMenu *>(top) && top->isVisible();
-    QCOMPARE(openMenus, 1);
+    QCOMPARE(openMenus(), QList<QMenu *>({menu}));
     const QStringList entries
         = {menu->actions().at(0)->text(), menu->actions().at(1)->text(), menu->actions().at(2)->text()};
     QCOMPARE(entries, QStringList({"复制", "剪切", "粘贴"}));
     menu->close();
+}
+
+void tst_FrmCal::resultBoxMenu()
+{
+    // The result box has a menu in Chinese to take the value out of the program, through the
+    // system clipboard.
+    QApplication::clipboard()->setText(QStringLiteral("999"));
+    type("11/7");
+    clickButton(w, "cmdCal");
+    QTest::mouseClick(txtOut()->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              txtOut()->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(txtOut()->viewport(), &request);
+    QTRY_COMPARE(openMenus().size(), 1);
+    QMenu *menu = openMenus().constFirst();
+    QStringList entries;
+    for (QAction *action : menu->actions())
+        entries << action->text();
+    QCOMPARE(entries, QStringList({"复制(&C)", "全选(&A)"}));
+
+    menu->actions().at(0)->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral(" 1.57142857142857"));
+    QCOMPARE(w->clipText(), QString());
+    menu->close();
+}
+
+void tst_FrmCal::accessibleNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("description");
+
+    struct Row {
+        const char *name;
+        const char *spoken;
+        const char *description;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"txtIn", "表达式", ""},           {"txtOut", "结果", ""},
+        {"cmdCal", "等于", "求值"},        {"cmdClr", "清除", "清除"},
+        {"cmdLeft", "左移光标", "光标左移"}, {"cmdRight", "右移光标", "光标右移"},
+        {"cmdBack", "退格", "向左删除"},
+        {"Cmd_0", "左括号", "左括号"},     {"Cmd_1", "右括号", "右括号"},
+        {"Cmd_2", "乘方符号", "乘方"},     {"Cmd_3", "根号", "开方"},
+        {"Cmd_15", "指数函数", "指数"},    {"Cmd_4", "7", "数字7"},
+        {"Cmd_7", "除号", "除法"},         {"Cmd_20", "自然对数函数", "自然对数"},
+        {"Cmd_11", "乘号", "乘法"},        {"Cmd_21", "正弦函数", "正弦"},
+        {"Cmd_18", "减号", "减法"},        {"Cmd_22", "余弦函数", "余弦"},
+        {"Cmd_17", "0", "数字0"},          {"Cmd_16", "小数点", "小数点"},
+        {"Cmd_19", "加号", "加法"},        {"Cmd_23", "正切函数", "正切"},
+        {"save", "保存", "保存"},          {"exit", "退出", "退出"},
+    };
+    // clang-format on
+    for (const Row &r : rows)
+        QTest::newRow(r.name) << QString::fromLatin1(r.name) << QString::fromUtf8(r.spoken)
+                              << QString::fromUtf8(r.description);
+}
+
+void tst_FrmCal::accessibleNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    QFETCH(QString, description);
+    auto *widget = w->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), spoken);
+    QCOMPARE(face->text(QAccessible::Description), description);
+}
+
+void tst_FrmCal::everyReachableControlIsNamedInChinese()
+{
+    static const QRegularExpression chineseOrDigit(QStringLiteral("^(\\p{Han}|\\d)"));
+    for (QWidget *widget : w->findChildren<QWidget *>()) {
+        if (!widget->isVisible() || !(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        const QString spoken = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        QVERIFY2(chineseOrDigit.match(spoken).hasMatch(),
+                 qPrintable(widget->objectName() + QStringLiteral(": ") + spoken));
+    }
+}
+
+void tst_FrmCal::resultIsReadable()
+{
+    type("1+2");
+    key(Qt::Key_Return);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(txtOut());
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Value), QStringLiteral(" 3"));
+    QVERIFY(face->textInterface());
+    QCOMPARE(face->textInterface()->text(0, face->textInterface()->characterCount()), QStringLiteral(" 3"));
+}
+
+void tst_FrmCal::keyboardAlone()
+{
+    // The keypad by Tab and Space, then back in the box; the edit menu by its access key.
+    type("1");
+    for (int i = 0; i < 24; ++i) // to Cmd_19, "+"
+        key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Cmd_19"));
+    key(Qt::Key_Space);
+    QCOMPARE(w->inputText(), QStringLiteral("1+"));
+    QCOMPARE(QApplication::focusWidget(), txtIn());
+
+    pressKeys(w, "Shift+Left Alt+E");
+    auto *menu = child<QMenu>(w, "mnuEdit");
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Return); // the first entry, "复制"
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(w->clipText(), QStringLiteral("+"));
+}
+
+void tst_FrmCal::noEnglishText()
+{
+    // Only the captions of the window's layout are Latin letters: the title, "CLR", "Backspace"
+    // and the function names of the keypad. Every other text a person sees is Chinese, and so is
+    // every text a screen reader speaks.
+    const QStringList captions = {"Quenby", "CLR", "Backspace", "exp", "ln", "sin", "cos", "tan"};
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    auto check = [&](const QString &where, const QString &text, const QStringList &allowed) {
+        for (auto it = word.globalMatch(text); it.hasNext();) {
+            const QString found = it.next().captured();
+            QVERIFY2(allowed.contains(found), qPrintable(where + QStringLiteral(": ") + text));
+        }
+    };
+    check("title", w->windowTitle(), captions);
+    for (QWidget *widget : w->findChildren<QWidget *>()) {
+        const QString where = widget->objectName() + QLatin1Char(' ') + widget->metaObject()->className();
+        check(where, widget->toolTip(), {});
+        check(where, widget->statusTip(), {});
+        check(where, widget->whatsThis(), {});
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+        if (widget->isVisible() && face) {
+            check(where, face->text(QAccessible::Name), {});
+            check(where, face->text(QAccessible::Description), {});
+        }
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            check(where, button->text(), captions);
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            check(where, label->text(), {});
+    }
+    for (QAction *action : w->findChildren<QAction *>()) {
+        check(action->objectName(), action->text(), {});
+        check(action->objectName(), action->toolTip(), {});
+        check(action->objectName(), action->statusTip(), {});
+    }
 }
 
 void tst_FrmCal::menuExitClosesOnlyCalculator()
@@ -770,7 +1088,7 @@ void tst_FrmCal::menuExitClosesOnlyCalculator()
     auto *other = WindowRegistry::instance().show<OtherWindow>();
     QVERIFY(QTest::qWaitForWindowExposed(other));
     OtherWindow::closes = 0;
-    trigger("muFileExit");
+    triggerAction(w, "muFileExit");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(WindowRegistry::instance().find<FrmCal>(), nullptr);
     QCOMPARE(WindowRegistry::instance().find<OtherWindow>(), other);
@@ -788,11 +1106,10 @@ void tst_FrmCal::toolbarExitEndsEverything()
     auto *other = WindowRegistry::instance().show<OtherWindow>();
     QVERIFY(QTest::qWaitForWindowExposed(other));
     OtherWindow::closes = 0;
-    activate();
+    QVERIFY(activate(w));
 
-    auto *bar = w->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
-    QTest::mouseClick(bar->findChild<QToolButton *>(QStringLiteral("exit")), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    auto *exitButton = child<QToolButton>(child<QToolBar>(w, "Toolbar1"), "exit");
+    QVERIFY(endsEventLoop([exitButton] { QTest::mouseClick(exitButton, Qt::LeftButton); }));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     w = nullptr;
     QCOMPARE(WindowRegistry::instance().find<FrmCal>(), nullptr);

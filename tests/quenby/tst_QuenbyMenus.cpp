@@ -1,9 +1,6 @@
 // The calculator window's menus and toolbar with the real companion windows behind them: which
 // window opens, which one hides, how the program is left, and a save from start to file.
-#include "core/Clock.h"
-#include "core/Services.h"
-#include "support/FakeClock.h"
-#include "support/ScriptedDialogs.h"
+#include "support/WindowTest.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/FrmCal.h"
 #include "windows/frmAbout.h"
@@ -17,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace windowtest;
 
 class tst_QuenbyMenus : public QObject
 {
@@ -33,22 +32,23 @@ private slots:
     void practiceHidesAndClosingShowsTheCalculator_data();
     void practiceHidesAndClosingShowsTheCalculator();
     void toolbarExitEndsWithNoWindowLeft();
+    void saveFromTheCalculatorWritesTheRecord_data();
     void saveFromTheCalculatorWritesTheRecord();
 
 private:
-    void trigger(const char *action);
-    void settle();
+    void trigger(const char *action)
+    {
+        triggerAction(cal, action);
+        settle();
+    }
 
+    FakeServices m_services;
     FrmCal *cal = nullptr;
-    ScriptedDialogs dialogs;
-    FakeClock clock;
 };
 
 void tst_QuenbyMenus::init()
 {
-    dialogs.clear();
-    services::setDialogs(&dialogs);
-    services::setClock(&clock);
+    m_services.dialogs.clear();
     cal = WindowRegistry::instance().show<FrmCal>();
     QVERIFY(QTest::qWaitForWindowExposed(cal));
 }
@@ -56,21 +56,7 @@ void tst_QuenbyMenus::init()
 void tst_QuenbyMenus::cleanup()
 {
     WindowRegistry::instance().destroyAll();
-    services::reset();
-}
-
-void tst_QuenbyMenus::trigger(const char *action)
-{
-    auto *a = cal->findChild<QAction *>(QLatin1String(action));
-    QVERIFY2(a, action);
-    a->trigger();
     settle();
-}
-
-void tst_QuenbyMenus::settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Menu entries and toolbar buttons that open a window beside the calculator, at most once.
@@ -137,7 +123,7 @@ void tst_QuenbyMenus::companionWindows()
 
 void tst_QuenbyMenus::statisticsByToolbarHidesAndReturnBringsBack()
 {
-    QTest::keyClicks(cal->findChild<QPlainTextEdit *>("txtIn"), "1+2");
+    QTest::keyClicks(child<QPlainTextEdit>(cal, "txtIn"), "1+2");
     cal->cmdCal_Click();
     cal->Toolbar1_ButtonClick(5);
     settle();
@@ -158,7 +144,7 @@ void tst_QuenbyMenus::statisticsMenuTwiceOpensOneWindow()
 {
     trigger("mnuJxTj");
     auto *tj = WindowRegistry::instance().find<frmTj>();
-    auto *input = tj->findChild<QLineEdit *>("txtInput");
+    auto *input = child<QLineEdit>(tj, "txtInput");
     QTest::keyClicks(input, "85");
     tj->cmdIn_Click();
     trigger("mnuJxTj");
@@ -169,7 +155,7 @@ void tst_QuenbyMenus::statisticsMenuTwiceOpensOneWindow()
 
 void tst_QuenbyMenus::menuExitThenClosingStatisticsOpensAFreshCalculator()
 {
-    QTest::keyClicks(cal->findChild<QPlainTextEdit *>("txtIn"), "7*6");
+    QTest::keyClicks(child<QPlainTextEdit>(cal, "txtIn"), "7*6");
     trigger("mnuJxTj");
     auto *tj = WindowRegistry::instance().find<frmTj>();
     trigger("muFileExit");
@@ -223,7 +209,8 @@ void tst_QuenbyMenus::toolbarExitEndsWithNoWindowLeft()
     trigger("mnuHelpHelp");
     trigger("mnuHelpNotice");
     trigger("mnuFileSave");
-    cal->Toolbar1_ButtonClick(8);
+    FrmCal *calculator = cal;
+    QVERIFY(endsEventLoop([calculator] { calculator->Toolbar1_ButtonClick(8); }));
     settle();
     cal = nullptr;
     auto &r = WindowRegistry::instance();
@@ -237,20 +224,31 @@ void tst_QuenbyMenus::toolbarExitEndsWithNoWindowLeft()
         QVERIFY2(!top->isVisible(), top->metaObject()->className());
 }
 
+// The record holds the expression as typed, character for character.
+void tst_QuenbyMenus::saveFromTheCalculatorWritesTheRecord_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("record");
+    QTest::newRow("value") << "1 + 2" << QByteArray("\r\n1+2= 3\r\n");
+    QTest::newRow("no-break space") << QString::fromUtf8("1\u00a0+2")
+                                    << QByteArray("\r\n1\xc2\xa0+2=非法字符错误，请改正\r\n");
+}
+
 void tst_QuenbyMenus::saveFromTheCalculatorWritesTheRecord()
 {
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, record);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    clock.set(QDateTime(QDate(2026, 12, 9), QTime(10, 20, 30)));
+    m_services.clock.set(QDateTime(QDate(2026, 12, 9), QTime(10, 20, 30)));
 
-    QTest::keyClicks(cal->findChild<QPlainTextEdit *>("txtIn"), "1 + 2");
+    QTest::keyClicks(child<QPlainTextEdit>(cal, "txtIn"), typed);
     cal->cmdCal_Click();
     trigger("mnuFileSave");
     auto *save = WindowRegistry::instance().find<frmSave>();
     QVERIFY(save);
     save->openFolder(dir.path());
-    auto *name = save->findChild<QLineEdit *>("txtFileName");
-    QCOMPARE(name->text(), QStringLiteral("test1.txt"));
+    QCOMPARE(child<QLineEdit>(save, "txtFileName")->text(), QStringLiteral("test1.txt"));
     save->cmdSave_Click();
     settle();
 
@@ -259,9 +257,9 @@ void tst_QuenbyMenus::saveFromTheCalculatorWritesTheRecord()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY2(bytes.startsWith("\r\n"), bytes.constData());
-    QVERIFY2(bytes.endsWith("\r\n1+2= 3\r\n"), bytes.constData());
+    QVERIFY2(bytes.endsWith(record), bytes.constData());
     QCOMPARE(bytes.count("\r\n"), 3);
-    QCOMPARE(dialogs.shown().back().title, QStringLiteral("已保存"));
+    QCOMPARE(m_services.dialogs.shown().back().title, QStringLiteral("已保存"));
 }
 
 QTEST_MAIN(tst_QuenbyMenus)

@@ -5,19 +5,25 @@
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeySequence>
+#include <QList>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QString>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <QWidget>
 
@@ -95,24 +101,6 @@ inline void leave(QWidget *window, QAbstractButton *button, Leave how)
         clickCloseBox(window);
 }
 
-// Runs the application's event loop, does the action inside it, and tells whether that ended the
-// loop as ending the program does (exit code 0, aboutToQuit emitted) within the time given.
-[[nodiscard]] inline bool endsTheEventLoop(const std::function<void()> &action, int timeoutMs = 5000)
-{
-    QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
-    bool timedOut = false;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
-        timedOut = true;
-        QCoreApplication::exit(1);
-    });
-    guard.start(timeoutMs);
-    QTimer::singleShot(0, action);
-    const int code = QCoreApplication::exec();
-    return !timedOut && code == 0 && quitting.count() == 1;
-}
-
 // Opens a widget's context menu as the right mouse button does and returns it, or null when the
 // widget opens none. A scroll area (a text box, a list) gets the event on its viewport. Close the
 // menu with close().
@@ -160,6 +148,88 @@ inline bool isCentred(const QWidget *window)
 {
     const QPoint off = offCentre(window);
     return qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2;
+}
+
+// Lets posted events run, deferred deletions included.
+inline void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Clicks the push button of a window by its object name.
+inline void clickButton(const QWidget *window, const char *objectName)
+{
+    auto *button = child<QAbstractButton>(window, objectName);
+    QVERIFY2(button, objectName);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Triggers the action (menu entry, toolbar button) of a window by its object name.
+inline void triggerAction(const QWidget *window, const char *objectName)
+{
+    auto *action = window ? window->findChild<QAction *>(QLatin1String(objectName)) : nullptr;
+    QVERIFY2(action, objectName);
+    action->trigger();
+}
+
+// Types characters through the window, as a person's keyboard does.
+inline void typeKeys(QWidget *window, const QByteArray &keys)
+{
+    for (char c : keys)
+        QTest::keyClick(window->windowHandle(), c);
+}
+
+// Presses keys through the window, given as portable key texts apart by blanks
+// ("Home Shift+End Ctrl+C").
+inline void pressKeys(QWidget *window, const QString &strokes)
+{
+    for (const QString &stroke : strokes.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QKeySequence sequence = QKeySequence::fromString(stroke, QKeySequence::PortableText);
+        QVERIFY2(sequence.count() == 1, qPrintable(stroke));
+        QTest::keyClick(window->windowHandle(), sequence[0].key(), sequence[0].keyboardModifiers());
+    }
+}
+
+// Where the caret stands in a text box at a character position, in the box's viewport.
+inline QPoint caretPoint(QPlainTextEdit *box, int position)
+{
+    QTextCursor cursor(box->document());
+    cursor.setPosition(position);
+    return box->cursorRect(cursor).center();
+}
+
+// A mouse click in a text box at a character position.
+inline void clickAtPosition(QPlainTextEdit *box, int position, Qt::MouseButton button = Qt::LeftButton,
+                            Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::mouseClick(box->viewport(), button, modifiers, caretPoint(box, position));
+}
+
+// The menus open on the screen.
+inline QList<QMenu *> openMenus()
+{
+    QList<QMenu *> menus;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *menu = qobject_cast<QMenu *>(top); menu && menu->isVisible())
+            menus.append(menu);
+    return menus;
+}
+
+// Runs the application's event loop, as main() does, with `action` as its first event; true when
+// the loop ended by itself (exit code 0, aboutToQuit sent) within `timeoutMs`, false when it had
+// to be stopped from outside.
+[[nodiscard]] inline bool endsEventLoop(const std::function<void()> &action, int timeoutMs = 10000)
+{
+    constexpr int kStoppedFromOutside = 97;
+    QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(kStoppedFromOutside); });
+    guard.start(timeoutMs);
+    QTimer::singleShot(0, QCoreApplication::instance(), action);
+    const int code = QCoreApplication::exec();
+    return code == 0 && quitting.count() == 1;
 }
 
 } // namespace windowtest

@@ -429,7 +429,7 @@ void tst_Form3::exitEndsTheProgram()
 {
     QFETCH(windowtest::Leave, how);
     openMenu();
-    QVERIFY(windowtest::endsTheEventLoop(
+    QVERIFY(windowtest::endsEventLoop(
         [this, how] { windowtest::leave(m_menu, child<QPushButton>("Command3"), how); }));
     QVERIFY(!m_menu->isVisible());
 }
