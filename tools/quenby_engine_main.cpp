@@ -13,7 +13,7 @@
 namespace {
 
 const char *const kHelp
-    = "usage: quenby-engine [--stats | --help]\n"
+    = "usage: quenby-engine [--stats | --help | --version]\n"
       "\n"
       "Reads standard input line by line and writes one output line per input line,\n"
       "flushing after each.\n"
@@ -31,6 +31,7 @@ const char *const kHelp
       "             mark) gives <refused>, a TAB and the first such mark. A carriage\n"
       "             return at the very end of a line (a CR LF line end) is dropped.\n"
       "  --help     prints this text.\n"
+      "  --version  prints the name and the version of the program.\n"
       "\n"
       "In input and output, \\\\, \\r, \\n and \\t stand for a backslash, a carriage return,\n"
       "a line feed and a tab; every other character is itself (UTF-8).\n";
@@ -133,6 +134,10 @@ int main(int argc, char *argv[])
         const std::string_view arg(argv[i]);
         if (arg == "--help" || arg == "-h") {
             std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::fputs("quenby-engine " QUENBY_VERSION "\n", stdout);
             return 0;
         }
         if (arg == "--stats") {

@@ -3,21 +3,46 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+Q_LOGGING_CATEGORY(lcPictures, "quenby.pictures", QtInfoMsg)
 
 namespace pictures {
 
+namespace {
+
+QString readableFile(const QString &folder, const QString &fileName)
+{
+    const QFileInfo info(QDir(folder), fileName);
+    if (info.isFile() && info.isReadable())
+        return QDir::cleanPath(info.absoluteFilePath());
+    return QString();
+}
+
+} // namespace
+
 QString locate(const QString &fileName, const QString &program)
 {
+    const QString programDir = QCoreApplication::applicationDirPath();
     const QStringList folders = {
         QDir::currentPath(),
-        QCoreApplication::applicationDirPath(),
-        QStringLiteral(QUENBY_DATA_ROOT) + QLatin1Char('/') + program,
+        programDir,
+        programDir + QStringLiteral("/../share/") + program,
     };
     for (const QString &folder : folders) {
-        const QFileInfo info(QDir(folder), fileName);
-        if (info.isFile() && info.isReadable())
-            return info.absoluteFilePath();
+        const QString path = readableFile(folder, fileName);
+        if (!path.isEmpty()) {
+            qCDebug(lcPictures).noquote() << fileName << "found:" << path;
+            return path;
+        }
     }
+    const QString path
+        = QStandardPaths::locate(QStandardPaths::GenericDataLocation, program + QLatin1Char('/') + fileName);
+    if (!path.isEmpty() && QFileInfo(path).isReadable()) {
+        qCDebug(lcPictures).noquote() << fileName << "found:" << path;
+        return path;
+    }
+    qCDebug(lcPictures).noquote() << fileName << "not found";
     return QString();
 }
 

@@ -1,13 +1,20 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QPixmap>
 #include <QString>
 
+// Where a picture was found, or that it was not: debug messages of the category
+// "quenby.pictures", off unless turned on (QT_LOGGING_RULES="quenby.pictures.debug=true").
+Q_DECLARE_LOGGING_CATEGORY(lcPictures)
+
 namespace pictures {
 
-// Looks a picture file up by its bare name: in the current folder first, then beside the
-// executable, then in the program's installed data folder (<prefix>/share/<program>).
-// Gives the empty string when none of them has it.
+// Looks a picture file up by its bare name, in this order: the current folder; beside the
+// executable; <executable's folder>/../share/<program> (an installation, wherever its prefix
+// is); <data folder>/<program> in each of the standard data folders (XDG_DATA_HOME, then
+// XDG_DATA_DIRS). Gives the absolute path of the first readable file, or the empty string when
+// none of them has it. No folder is fixed when the program is built.
 QString locate(const QString &fileName, const QString &program);
 
 // Loads a picture file found by locate(); a null pixmap when it is missing or unreadable.

@@ -9,6 +9,7 @@ class tst_QuenbyEngineTool : public QObject
 private slots:
     void linesInLinesOut();
     void help();
+    void version();
     void unknownOption();
 };
 
@@ -54,6 +55,15 @@ void tst_QuenbyEngineTool::help()
     const QByteArray out = tool.readAllStandardOutput();
     QVERIFY(out.contains("--stats"));
     QVERIFY(out.contains("<none>"));
+}
+
+void tst_QuenbyEngineTool::version()
+{
+    QProcess tool;
+    tool.start(QStringLiteral(QUENBY_ENGINE_TOOL), {QStringLiteral("--version")});
+    QVERIFY(tool.waitForFinished());
+    QCOMPARE(tool.exitCode(), 0);
+    QCOMPARE(tool.readAllStandardOutput(), QByteArray("quenby-engine " QUENBY_VERSION "\n"));
 }
 
 void tst_QuenbyEngineTool::unknownOption()

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -47,6 +48,7 @@ private slots:
     void registryKeepsOneWindowPerForm();
     void registryForgetsClosedWindows();
     void picturesAreLookedUpInTheCurrentFolderFirst();
+    void picturesAreLookedUpInOrder();
 };
 
 void tst_Platform::cleanup()
@@ -216,6 +218,45 @@ void tst_Platform::picturesAreLookedUpInTheCurrentFolderFirst()
     QVERIFY(pictures::load(QStringLiteral("broken.ico"), QStringLiteral("tovrik")).isNull());
 
     QDir::setCurrent(previous);
+}
+
+void tst_Platform::picturesAreLookedUpInOrder()
+{
+    // A program and a file name of this run only, since two of the folders are real ones: the
+    // test's own folder and the share/ folder beside it.
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    const QString program = QStringLiteral("tst-pictures-") + pid;
+    const QString name = QStringLiteral("order-") + pid + QStringLiteral(".ico");
+    QTemporaryDir current;
+    QTemporaryDir dataHome;
+    QVERIFY(current.isValid() && dataHome.isValid());
+    const QString previous = QDir::currentPath();
+    const QByteArray previousDataHome = qgetenv("XDG_DATA_HOME");
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString installed = QDir::cleanPath(programDir + QStringLiteral("/../share/") + program);
+    const auto restore = qScopeGuard([&] {
+        QDir::setCurrent(previous);
+        qputenv("XDG_DATA_HOME", previousDataHome);
+        QFile::remove(QDir(programDir).filePath(name));
+        QDir(installed).removeRecursively();
+    });
+    QVERIFY(QDir::setCurrent(current.path()));
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::yellow);
+    // Each folder in turn gets the picture; the lookup moves to the one that comes earlier.
+    const QStringList folders = {
+        dataHome.path() + QLatin1Char('/') + program, // a standard data folder
+        installed,                                    // <executable's folder>/../share/<program>
+        programDir,                                   // beside the executable
+        current.path(),                               // the current folder
+    };
+    for (const QString &folder : folders) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(image.save(QDir(folder).filePath(name), "ICO"));
+        QCOMPARE(pictures::locate(name, program), QDir::cleanPath(QDir(folder).absoluteFilePath(name)));
+    }
 }
 
 QTEST_MAIN(tst_Platform)

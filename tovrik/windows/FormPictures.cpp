@@ -36,8 +36,10 @@ QIcon face(const QString &fileName)
             return icon;
     }
     const QString builtIn = QStringLiteral(":/tovrik/resources/") + fileName;
-    if (QFile::exists(builtIn))
+    if (QFile::exists(builtIn)) {
+        qCDebug(lcPictures).noquote() << fileName << "built-in:" << builtIn;
         return QIcon(builtIn);
+    }
     return QIcon();
 }
 
