@@ -4,6 +4,7 @@
 #include "QuenbyStartup.h"
 #include "TovrikStartup.h"
 #include "core/Services.h"
+#include "support/WindowTest.h"
 #include "widgets/QtDialogs.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/Form1.h"
@@ -50,46 +51,14 @@ QStringList englishWords(QString text)
     return words;
 }
 
-QStringList menuTexts(const QMenu *menu)
-{
-    QStringList texts;
-    for (const QAction *action : menu->actions()) {
-        if (action->isSeparator())
-            continue;
-        texts << action->text();
-        if (action->menu())
-            texts << menuTexts(action->menu());
-    }
-    return texts;
-}
-
-// Opens the context menu of a box as a right-click does and gives the texts of the menu that pops
-// up (none when the box has no menu).
+// The texts of the context menu a right-click opens on a box (none when the box has no menu).
 QStringList contextMenuOf(QWidget *box)
 {
-    QWidget *target = box;
-    if (auto *area = qobject_cast<QAbstractScrollArea *>(box))
-        target = area->viewport();
-    QStringList texts;
-    bool sawMenu = false;
-    QTimer::singleShot(0, [&] {
-        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-            sawMenu = true;
-            texts = menuTexts(menu);
-            menu->close();
-        }
-    });
-    const QPoint at = target->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
-    QApplication::sendEvent(target, &event);
-    QCoreApplication::processEvents();
-    if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-        // A menu opened without its own event loop.
-        sawMenu = true;
-        texts = menuTexts(menu);
-        menu->close();
-    }
-    Q_UNUSED(sawMenu);
+    QMenu *menu = windowtest::openContextMenu(box);
+    if (!menu)
+        return {};
+    const QStringList texts = windowtest::menuTexts(menu);
+    menu->close();
     return texts;
 }
 
