@@ -1,21 +1,10 @@
 // What a screen reader finds in the windows of both programs: every control a person can reach by
 // the keyboard or click has a name, and the texts that carry the outcome can be read.
 
+#include "EveryWindow.h"
 #include "QuenbyStartup.h"
 #include "TovrikStartup.h"
 #include "widgets/WindowRegistry.h"
-#include "windows/Form1.h"
-#include "windows/Form2.h"
-#include "windows/Form3.h"
-#include "windows/Form4.h"
-#include "windows/Form5.h"
-#include "windows/Form7.h"
-#include "windows/FrmCal.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
-#include "windows/frmKs.h"
-#include "windows/frmSave.h"
-#include "windows/frmTj.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -57,9 +46,6 @@ void collectNameless(QAccessibleInterface *node, QStringList &nameless, int dept
 
 } // namespace
 
-using Opener = std::function<QWidget *()>;
-Q_DECLARE_METATYPE(Opener)
-
 class tst_Accessibility : public QObject
 {
     Q_OBJECT
@@ -77,20 +63,7 @@ private slots:
 
 void tst_Accessibility::everyReachableControlHasAName_data()
 {
-    QTest::addColumn<Opener>("open");
-    auto &registry = WindowRegistry::instance();
-    QTest::newRow("FrmCal") << Opener([&] { return registry.show<FrmCal>(); });
-    QTest::newRow("frmTj") << Opener([&] { return registry.show<frmTj>(); });
-    QTest::newRow("frmKs") << Opener([&] { return registry.show<frmKs>(); });
-    QTest::newRow("frmSave") << Opener([&] { return registry.show<frmSave>(); });
-    QTest::newRow("frmHelp") << Opener([&] { return registry.show<frmHelp>(); });
-    QTest::newRow("frmAbout") << Opener([&] { return registry.show<frmAbout>(); });
-    QTest::newRow("Form3") << Opener([&] { return registry.show<Form3>(); });
-    QTest::newRow("Form1") << Opener([&] { return registry.show<Form1>(); });
-    QTest::newRow("Form2") << Opener([&] { return registry.show<Form2>(); });
-    QTest::newRow("Form4") << Opener([&] { return registry.show<Form4>(); });
-    QTest::newRow("Form7") << Opener([&] { return registry.show<Form7>(); });
-    QTest::newRow("Form5") << Opener([&] { return registry.show<Form5>(); });
+    addEveryWindowRow();
 }
 
 void tst_Accessibility::everyReachableControlHasAName()

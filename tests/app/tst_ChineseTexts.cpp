@@ -1,24 +1,13 @@
 // Every text that Qt itself puts before a person (the context menus of text boxes, the buttons of
 // message and input boxes) must be Chinese in both programs, whatever the locale.
 
+#include "EveryWindow.h"
 #include "QuenbyStartup.h"
 #include "TovrikStartup.h"
 #include "core/Services.h"
 #include "support/WindowTest.h"
 #include "widgets/QtDialogs.h"
 #include "widgets/WindowRegistry.h"
-#include "windows/Form1.h"
-#include "windows/Form2.h"
-#include "windows/Form3.h"
-#include "windows/Form4.h"
-#include "windows/Form5.h"
-#include "windows/Form7.h"
-#include "windows/FrmCal.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
-#include "windows/frmKs.h"
-#include "windows/frmSave.h"
-#include "windows/frmTj.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -115,25 +104,9 @@ void tst_ChineseTexts::cleanup()
     WindowRegistry::instance().destroyAll();
 }
 
-using Opener = std::function<QWidget *()>;
-Q_DECLARE_METATYPE(Opener)
-
 void tst_ChineseTexts::contextMenusAndButtons_data()
 {
-    QTest::addColumn<Opener>("open");
-    auto &registry = WindowRegistry::instance();
-    QTest::newRow("FrmCal") << Opener([&] { return registry.show<FrmCal>(); });
-    QTest::newRow("frmTj") << Opener([&] { return registry.show<frmTj>(); });
-    QTest::newRow("frmKs") << Opener([&] { return registry.show<frmKs>(); });
-    QTest::newRow("frmSave") << Opener([&] { return registry.show<frmSave>(); });
-    QTest::newRow("frmHelp") << Opener([&] { return registry.show<frmHelp>(); });
-    QTest::newRow("frmAbout") << Opener([&] { return registry.show<frmAbout>(); });
-    QTest::newRow("Form3") << Opener([&] { return registry.show<Form3>(); });
-    QTest::newRow("Form1") << Opener([&] { return registry.show<Form1>(); });
-    QTest::newRow("Form2") << Opener([&] { return registry.show<Form2>(); });
-    QTest::newRow("Form4") << Opener([&] { return registry.show<Form4>(); });
-    QTest::newRow("Form7") << Opener([&] { return registry.show<Form7>(); });
-    QTest::newRow("Form5") << Opener([&] { return registry.show<Form5>(); });
+    addEveryWindowRow();
 }
 
 void tst_ChineseTexts::contextMenusAndButtons()
