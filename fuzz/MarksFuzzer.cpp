@@ -82,7 +82,9 @@ void checkStatistics(const QStringList &marks)
     const double lowest = valueWithUnit(texts[StatLowest], QStringLiteral("分"));
     if (lowest < 0 || highest > 150 || lowest > highest || deviation < 0 || deviation > 75.01)
         fail("a lowest, highest or deviation out of range", texts.join(QLatin1Char('|')));
-    if (mean < lowest - 0.005 || mean > highest + 0.005)
+    // Rounding to hundredths moves the mean by half a hundredth at most.
+    const double halfHundredth = 0.005 + 1e-9;
+    if (mean < lowest - halfHundredth || mean > highest + halfHundredth)
         fail("a mean outside the marks", texts.join(QLatin1Char('|')));
 
     double bands = 0, buckets = 0;
