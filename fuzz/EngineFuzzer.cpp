@@ -12,7 +12,8 @@
 // normalising it again changes nothing (a carriage return never survives, since the character it
 // drops is taken whatever it is, another carriage return included); a text beyond the
 // 201-character list is written back whole, so the second run finds it too long as well; and
-// nothing else (lone surrogates, full-width forms, NUL) is changed by normalisation.
+// nothing else (a line feed without a carriage return before it, a tab, a full-width blank, lone
+// surrogates, NUL) is changed by normalisation. Bytes in: see FuzzText.h.
 #include "FuzzText.h"
 
 #include "engine/EvaluateCommand.h"
