@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -189,13 +190,11 @@ bool isPlainFileName(const QString &name)
         && !name.contains(QChar(0)) && QFile::encodeName(name).size() <= 255;
 }
 
-void checkAppend(const Input &input, const QStringList &lines)
+// The folder the input asks for, inside the work folder: the work folder itself, a missing one
+// or a file, with or without a "/" or "\\" at the end.
+QString folderFor(const Input &input, const QString &work)
 {
-    const QString work = scratchRoot().filePath(QStringLiteral("work"));
-    QDir().mkpath(work);
-    // A name is kept inside the work folder: a "/" in it would reach other folders.
-    QString fileName = input.texts[0];
-    fileName.replace(QLatin1Char('/'), QLatin1Char('_'));
+    QFile(work + QStringLiteral("/plain-file")).open(QIODevice::WriteOnly);
     QString folder = work;
     if (input.flags & kMissingFolder)
         folder += QStringLiteral("/missing");
@@ -205,45 +204,56 @@ void checkAppend(const Input &input, const QStringList &lines)
         folder += QLatin1Char('/');
     else if (input.flags & kBackslashFolder)
         folder += QLatin1Char('\\');
-    QFile(work + QStringLiteral("/plain-file")).open(QIODevice::WriteOnly);
+    return folder;
+}
 
+// The block as the file should hold it, or nothing when the character set cannot hold it.
+std::optional<QByteArray> encodedBlock(const QStringList &lines, const QByteArray &encoding)
+{
+    QString block;
+    for (const QString &line : lines)
+        block += line + QStringLiteral("\r\n");
+    QStringEncoder encoder(encoding.constData());
+    const QByteArray encoded = encoder.isValid() ? encoder.encode(block) : QByteArray();
+    if (!encoder.isValid() || encoder.hasError())
+        return std::nullopt;
+    QStringDecoder decoder(encoding.constData());
+    if (QString(decoder.decode(encoded)) != block)
+        fail("an encoding without error that changes the text", block);
+    return encoded;
+}
+
+void checkAppend(const Input &input, const QStringList &lines)
+{
+    const QString work = scratchRoot().filePath(QStringLiteral("work"));
+    QDir().mkpath(work);
+    // A name is kept inside the work folder: a "/" in it would reach other folders.
+    QString fileName = input.texts[0];
+    fileName.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString folder = folderFor(input, work);
     const QString path = FilePathFor(folder, fileName);
-    const QByteArray before = QByteArrayLiteral("\xEF\xBB\xBF"
-                                                "earlier block\r\n");
     if ((input.flags & kExistingFile) && isPlainFileName(fileName)) {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
-            file.write(before);
+            file.write(QByteArrayLiteral("\xEF\xBB\xBF earlier block\r\n"));
     }
     const bool existed = QFile::exists(path);
     const QByteArray old = readAll(path);
 
     const AppendOutcome outcome = AppendLines(folder, fileName, lines, input.encoding);
-
-    QString block;
-    for (const QString &line : lines)
-        block += line + QStringLiteral("\r\n");
-    QStringEncoder encoder(input.encoding.constData());
-    const QByteArray encoded = encoder.isValid() ? encoder.encode(block) : QByteArray();
-    const bool encodable = encoder.isValid() && !encoder.hasError();
-    if (encodable) {
-        QStringDecoder decoder(input.encoding.constData());
-        if (QString(decoder.decode(encoded)) != block)
-            fail("an encoding without error that changes the text", block);
-    }
-
+    const std::optional<QByteArray> encoded = encodedBlock(lines, input.encoding);
     if (outcome.ok) {
-        if (!encodable || readAll(path) != old + encoded || outcome.path != path)
+        if (!encoded || readAll(path) != old + *encoded || outcome.path != path)
             fail("an append that did not write exactly the block", path);
-    } else {
-        if (outcome.reason.isEmpty() || QFile::exists(path) != existed || readAll(path) != old)
-            fail("a refusal without a reason, or with the file changed", outcome.reason);
-        // A "\\" at the end of a folder is part of the folder's name here: no such folder.
-        const bool plainFolder = !(input.flags & (kMissingFolder | kFileAsFolder))
-            && ((input.flags & kSlashFolder) || !(input.flags & kBackslashFolder));
-        if (encodable && plainFolder && isPlainFileName(fileName))
-            fail("a refusal of a block that could be written", outcome.reason);
+        return;
     }
+    if (outcome.reason.isEmpty() || QFile::exists(path) != existed || readAll(path) != old)
+        fail("a refusal without a reason, or with the file changed", outcome.reason);
+    // A "\\" at the end of a folder is part of the folder's name here: no such folder.
+    const bool plainFolder = !(input.flags & (kMissingFolder | kFileAsFolder))
+        && ((input.flags & kSlashFolder) || !(input.flags & kBackslashFolder));
+    if (encoded && plainFolder && isPlainFileName(fileName))
+        fail("a refusal of a block that could be written", outcome.reason);
 }
 
 // Removes everything an input left in the temporary folder.
