@@ -191,7 +191,7 @@ bool isPlainFileName(const QString &name)
 }
 
 // The folder the input asks for, inside the work folder: the work folder itself, a missing one
-// or a file, with or without a "/" or "\\" at the end.
+// or a file, with or without a "/" or "\" at the end.
 QString folderFor(const Input &input, const QString &work)
 {
     QFile(work + QStringLiteral("/plain-file")).open(QIODevice::WriteOnly);
@@ -249,7 +249,7 @@ void checkAppend(const Input &input, const QStringList &lines)
     }
     if (outcome.reason.isEmpty() || QFile::exists(path) != existed || readAll(path) != old)
         fail("a refusal without a reason, or with the file changed", outcome.reason);
-    // A "\\" at the end of a folder is part of the folder's name here: no such folder.
+    // A "\" at the end of a folder is part of the folder's name here: no such folder.
     const bool plainFolder = !(input.flags & (kMissingFolder | kFileAsFolder))
         && ((input.flags & kSlashFolder) || !(input.flags & kBackslashFolder));
     if (encoded && plainFolder && isPlainFileName(fileName))
