@@ -64,7 +64,7 @@ QByteArray encodingFor(std::uint8_t choice)
     case 2:
         return "ISO-8859-1";
     case 3:
-        return LocaleEncodingName();
+        return exporttext::localeEncodingName();
     case 4:
         return "GBK";
     default:
@@ -114,19 +114,19 @@ void checkTimeStamp(const QString &stamp, const QLocale &locale)
 
 void checkPadding(const QString &text)
 {
-    const QString padding = PrintZonePadding(text);
-    const int columns = DisplayColumns(text);
+    const QString padding = exporttext::printZonePadding(text);
+    const int columns = exporttext::displayColumns(text);
     if (columns < (text.size() + 1) / 2 || columns > 2 * text.size())
         fail("a column count that no character widths give", text);
-    if (padding.isEmpty() || padding.size() > kPrintZoneWidth
+    if (padding.isEmpty() || padding.size() > exporttext::kPrintZoneWidth
         || padding.count(QLatin1Char(' ')) != padding.size()
-        || (columns + padding.size()) % kPrintZoneWidth != 0)
+        || (columns + padding.size()) % exporttext::kPrintZoneWidth != 0)
         fail("a second join that does not reach the next print zone", text);
 }
 
 void checkPathRule(const QString &folder, const QString &fileName)
 {
-    const QString path = FilePathFor(folder, fileName);
+    const QString path = exporttext::filePathFor(folder, fileName);
     const bool separated = folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'));
     if (path != folder + (separated ? QString() : QStringLiteral("/")) + fileName)
         fail("a file path against the path rule", path);
@@ -134,7 +134,7 @@ void checkPathRule(const QString &folder, const QString &fileName)
     // A text that starts with ":" names Qt's built-in resources, no folder of the file system.
     if (folder.startsWith(QLatin1Char(':')))
         return;
-    const QStringList chain = FolderChain(folder);
+    const QStringList chain = exporttext::folderChain(folder);
     const QString last = QDir::cleanPath(QDir(QDir::fromNativeSeparators(folder)).absolutePath());
     if (chain.isEmpty() || chain.first() != QStringLiteral("/") || chain.last() != last)
         fail("a folder chain that does not run from the root to the folder", folder);
@@ -149,21 +149,22 @@ QStringList buildBlock(const Input &input, const QString &stamp)
     if (input.flags & kScoreReport) {
         const QStringList marks = input.texts[2].split(QLatin1Char('\n'));
         const QStringList results = input.texts[3].split(QLatin1Char('\n'));
-        const QStringList lines = ScoreReportLines(marks, results, stamp);
+        const QStringList lines = exporttext::scoreReportLines(marks, results, stamp);
         static constexpr int kBoxOfLine[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 8};
         if (lines.size() != 2 + marks.size() + 15 || !lines[0].isEmpty() || lines[1] != stamp
             || lines.mid(2, marks.size()) != marks)
             fail("a statistics report without its empty line, time stamp and marks", stamp);
         for (int i = 0; i < 15; ++i) {
-            const QString &label = SummaryLabels()[i];
-            const QString expected = label + PrintZonePadding(label) + results.value(kBoxOfLine[i]);
+            const QString &label = exporttext::summaryLabels()[i];
+            const QString expected
+                = label + exporttext::printZonePadding(label) + results.value(kBoxOfLine[i]);
             if (lines[2 + marks.size() + i] != expected
-                || DisplayColumns(label + PrintZonePadding(label)) != 14)
+                || exporttext::displayColumns(label + exporttext::printZonePadding(label)) != 14)
                 fail("a summary line whose value does not start in column 15", lines[2 + marks.size() + i]);
         }
         return lines;
     }
-    const QStringList lines = CalcRecordLines(input.texts[2], input.texts[3], stamp);
+    const QStringList lines = exporttext::calcRecordLines(input.texts[2], input.texts[3], stamp);
     if (lines != QStringList {QString(), stamp, input.texts[2] + QLatin1Char('=') + input.texts[3]})
         fail("a calculation record of another shape", stamp);
     return lines;
@@ -231,7 +232,7 @@ void checkAppend(const Input &input, const QStringList &lines)
     QString fileName = input.texts[0];
     fileName.replace(QLatin1Char('/'), QLatin1Char('_'));
     const QString folder = folderFor(input, work);
-    const QString path = FilePathFor(folder, fileName);
+    const QString path = exporttext::filePathFor(folder, fileName);
     if ((input.flags & kExistingFile) && isPlainFileName(fileName)) {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
@@ -240,7 +241,8 @@ void checkAppend(const Input &input, const QStringList &lines)
     const bool existed = QFile::exists(path);
     const QByteArray old = readAll(path);
 
-    const AppendOutcome outcome = AppendLines(folder, fileName, lines, input.encoding);
+    const exporttext::AppendOutcome outcome
+        = exporttext::appendLines(folder, fileName, lines, input.encoding);
     const std::optional<QByteArray> encoded = encodedBlock(lines, input.encoding);
     if (outcome.ok) {
         if (!encoded || readAll(path) != old + *encoded || outcome.path != path)
@@ -278,7 +280,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     QString stamp = input.texts[1];
     if (input.flags & kClockStamp) {
-        stamp = TimeStampText(input.when, input.locale);
+        stamp = exporttext::timeStampText(input.when, input.locale);
         checkTimeStamp(stamp, input.locale);
     }
     for (const QString &text : input.texts)

@@ -19,6 +19,12 @@
 
 namespace {
 
+// The index of a result text in the statistics' list.
+constexpr int at(stats::Box box)
+{
+    return static_cast<int>(box);
+}
+
 [[noreturn]] void fail(const char *what, const QString &text)
 {
     std::cerr << "marks fuzzer: " << what << ": \"" << text.toStdString() << '"' << std::endl;
@@ -54,20 +60,20 @@ double valueWithUnit(const QString &text, const QString &unit)
 
 void checkMark(const QString &mark)
 {
-    const double value = MarkValue(mark);
+    const double value = stats::markValue(mark);
     if (std::isnan(value) || value < 0)
         fail("a mark value below 0 or not a number", mark);
-    if (IsAcceptableMark(mark) && !(std::isfinite(value) && value <= 150))
+    if (stats::IsAcceptableMark(mark) && !(std::isfinite(value) && value <= 150))
         fail("an accepted mark with a value beyond 150", mark);
 }
 
 void checkStatistics(const QStringList &marks)
 {
-    const QStringList texts = ComputeStatistics(marks);
-    if (texts.size() != StatisticsBoxCount)
+    const QStringList texts = stats::ComputeStatistics(marks);
+    if (texts.size() != stats::kBoxCount)
         fail("not fourteen result texts", marks.join(QLatin1Char('|')));
 
-    const QString sumText = texts[StatSum];
+    const QString sumText = texts[at(stats::Box::Sum)];
     const qsizetype split = sumText.indexOf(QStringLiteral("分----共"));
     if (split < 0)
         fail("a total without its head count", sumText);
@@ -76,10 +82,10 @@ void checkStatistics(const QStringList &marks)
     if (std::isnan(sum) || count != static_cast<double>(marks.size()))
         fail("a wrong total or head count", sumText);
 
-    const double mean = valueWithUnit(texts[StatAverage], QStringLiteral("分"));
-    const double deviation = valueWithUnit(texts[StatDeviation], QString());
-    const double highest = valueWithUnit(texts[StatHighest], QStringLiteral("分"));
-    const double lowest = valueWithUnit(texts[StatLowest], QStringLiteral("分"));
+    const double mean = valueWithUnit(texts[at(stats::Box::Average)], QStringLiteral("分"));
+    const double deviation = valueWithUnit(texts[at(stats::Box::Deviation)], QString());
+    const double highest = valueWithUnit(texts[at(stats::Box::Highest)], QStringLiteral("分"));
+    const double lowest = valueWithUnit(texts[at(stats::Box::Lowest)], QStringLiteral("分"));
     if (lowest < 0 || highest > 150 || lowest > highest || deviation < 0 || deviation > 75.01)
         fail("a lowest, highest or deviation out of range", texts.join(QLatin1Char('|')));
     // Rounding to hundredths moves the mean by half a hundredth at most.
@@ -88,13 +94,13 @@ void checkStatistics(const QStringList &marks)
         fail("a mean outside the marks", texts.join(QLatin1Char('|')));
 
     double bands = 0, buckets = 0;
-    for (int box = StatBandA; box <= Stat60; ++box) {
+    for (int box = at(stats::Box::BandA); box <= at(stats::Box::Bucket60); ++box) {
         const double c = valueWithUnit(texts[box], QStringLiteral("人"));
         if (c < 0 || c != std::floor(c))
             fail("a head count that is not a whole number", texts[box]);
-        (box <= StatBandFail ? bands : buckets) += c;
+        (box <= at(stats::Box::BandFail) ? bands : buckets) += c;
     }
-    const double below60 = valueWithUnit(texts[StatBandFail], QStringLiteral("人"));
+    const double below60 = valueWithUnit(texts[at(stats::Box::BandFail)], QStringLiteral("人"));
     if (bands != count || buckets + below60 != count)
         fail("bands or buckets that do not add up to the head count", texts.join(QLatin1Char('|')));
 }
@@ -108,13 +114,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QStringList accepted;
     for (const QString &mark : marks) {
         checkMark(mark);
-        if (IsAcceptableMark(mark))
+        if (stats::IsAcceptableMark(mark))
             accepted << mark;
     }
     if (!accepted.isEmpty())
         checkStatistics(accepted);
     // The window never lets a refused mark in, but the computation takes any list.
-    if (ComputeStatistics(marks).size() != StatisticsBoxCount)
+    if (stats::ComputeStatistics(marks).size() != stats::kBoxCount)
         fail("not fourteen result texts for a list with refused marks", marks.join(QLatin1Char('|')));
     return 0;
 }

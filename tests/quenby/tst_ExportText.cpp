@@ -290,6 +290,8 @@ void tst_ExportText::folderChain_data()
     QTest::newRow("dot dot") << "/a/../b" << QStringList {"/", "/b"};
     QTest::newRow("missing folders") << "/no/such/folder"
                                      << QStringList {"/", "/no", "/no/such", "/no/such/folder"};
+    // A folder whose name ends in a colon is no drive: only "/" is a root here.
+    QTest::newRow("colon in a name") << "/a:/b" << QStringList {"/", "/a:", "/a:/b"};
 }
 
 void tst_ExportText::folderChain()
