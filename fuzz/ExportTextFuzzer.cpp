@@ -135,7 +135,10 @@ void checkPathRule(const QString &folder, const QString &fileName)
     if (folder.startsWith(QLatin1Char(':')))
         return;
     const QStringList chain = exporttext::folderChain(folder);
-    const QString last = QDir::cleanPath(QDir(QDir::fromNativeSeparators(folder)).absolutePath());
+    // The folder itself ends the chain; a "/.." above the root is the root.
+    QString last = QDir::cleanPath(QDir(QDir::fromNativeSeparators(folder)).absolutePath());
+    while (last == QStringLiteral("/..") || last.startsWith(QStringLiteral("/../")))
+        last = last.size() == 3 ? QStringLiteral("/") : last.mid(3);
     if (chain.isEmpty() || chain.first() != QStringLiteral("/") || chain.last() != last)
         fail("a folder chain that does not run from the root to the folder", folder);
     for (qsizetype i = 1; i < chain.size(); ++i) {

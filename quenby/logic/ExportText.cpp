@@ -259,12 +259,20 @@ AppendOutcome appendLines(const QString &folder, const QString &fileName, const 
 
 QStringList folderChain(const QString &folder)
 {
-    // Walked up by the path alone: the folders need not exist.
-    QDir dir(QDir::cleanPath(QDir(QDir::fromNativeSeparators(folder)).absolutePath()));
+    // Walked up by the path alone: the folders need not exist. Above the root there is only the
+    // root, although QDir::cleanPath keeps a leading "/.." that climbs past it.
+    QString path = QDir::cleanPath(QDir(QDir::fromNativeSeparators(folder)).absolutePath());
+    static const QRegularExpression aboveRoot(QStringLiteral("^(/\\.\\.)+(?=/|$)"));
+    path.remove(aboveRoot);
+    QDir dir(path.isEmpty() ? QStringLiteral("/") : path);
     QStringList chain {dir.path()};
     while (!dir.isRoot()) {
-        dir.setPath(QDir::cleanPath(dir.path() + QStringLiteral("/..")));
-        chain.prepend(dir.path());
+        const QString parent = QDir::cleanPath(dir.path() + QStringLiteral("/.."));
+        // A parent is always shorter; anything else would climb for ever.
+        if (parent.size() >= dir.path().size())
+            break;
+        dir.setPath(parent);
+        chain.prepend(parent);
     }
     return chain;
 }

@@ -292,6 +292,10 @@ void tst_ExportText::folderChain_data()
                                      << QStringList {"/", "/no", "/no/such", "/no/such/folder"};
     // A folder whose name ends in a colon is no drive: only "/" is a root here.
     QTest::newRow("colon in a name") << "/a:/b" << QStringList {"/", "/a:", "/a:/b"};
+    // Above the root there is only the root.
+    QTest::newRow("above the root") << "/.." << QStringList {"/"};
+    QTest::newRow("through above the root") << "/a/../../b/.." << QStringList {"/"};
+    QTest::newRow("back down from above the root") << "/../../c/d" << QStringList {"/", "/c", "/c/d"};
 }
 
 void tst_ExportText::folderChain()
