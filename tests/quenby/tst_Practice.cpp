@@ -1,5 +1,6 @@
 #include "core/RandomSource.h"
 #include "logic/Practice.h"
+#include "support/NumericLocale.h"
 #include "support/ScriptedRandom.h"
 
 #include <QLocale>
@@ -86,29 +87,6 @@ void checkHalf(int part, int whole)
     const double share = double(part) / whole;
     QVERIFY2(qAbs(share - 0.5) < 0.03, qPrintable(QStringLiteral("share %1").arg(share)));
 }
-
-// Puts a locale's number conventions in force, for the C library and for Qt, and restores the
-// previous ones at the end of the scope.
-class NumericLocale
-{
-public:
-    NumericLocale(const char *name, const QLocale &qtLocale)
-        : m_previous(setlocale(LC_ALL, nullptr)), m_installed(setlocale(LC_ALL, name) != nullptr)
-    {
-        QLocale::setDefault(qtLocale);
-    }
-    ~NumericLocale()
-    {
-        setlocale(LC_ALL, m_previous.c_str());
-        QLocale::setDefault(m_previousQt);
-    }
-    bool installed() const { return m_installed; }
-
-private:
-    std::string m_previous;
-    QLocale m_previousQt;
-    bool m_installed;
-};
 
 } // namespace
 

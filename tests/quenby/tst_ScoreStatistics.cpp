@@ -1,6 +1,7 @@
 // Mark entry rules and the fourteen result texts of a class's marks, without a window, and the
 // same computation through the headless driver's --stats mode.
 #include "logic/ScoreStatistics.h"
+#include "support/NumericLocale.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -9,33 +10,6 @@
 #include <clocale>
 #include <cmath>
 #include <string>
-
-namespace {
-
-// Puts a locale's number conventions in force, for the C library and for Qt, and restores the
-// previous ones at the end of the scope.
-class NumericLocale
-{
-public:
-    NumericLocale(const char *name, const QLocale &qtLocale)
-        : m_previous(setlocale(LC_ALL, nullptr)), m_installed(setlocale(LC_ALL, name) != nullptr)
-    {
-        QLocale::setDefault(qtLocale);
-    }
-    ~NumericLocale()
-    {
-        setlocale(LC_ALL, m_previous.c_str());
-        QLocale::setDefault(m_previousQt);
-    }
-    bool installed() const { return m_installed; }
-
-private:
-    std::string m_previous;
-    QLocale m_previousQt;
-    bool m_installed;
-};
-
-} // namespace
 
 class tst_ScoreStatistics : public QObject
 {
