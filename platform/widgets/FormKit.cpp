@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QStylePainter>
