@@ -56,7 +56,7 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent)
          .wraps = true},
         {.member = &frmAbout::Label3,
          .name = "Label3",
-         .text = u"联系我们：quenby-team@example.org",
+         .text = u"联系我们：github.com/quenby/quenby",
          .at = {120, 3240, 4695, 495},
          .font = fonts::make(fonts::kYouyuan, 10.5),
          .colour = system.color(QPalette::ToolTipText),
