@@ -31,3 +31,17 @@ function(quenby_add_test name)
       ENVIRONMENT "QT_QPA_PLATFORM=xcb;${common_env}")
   endif()
 endfunction()
+
+# quenby_add_dark_twin(<name>): runs the test <name> once more, offscreen, as <name>_dark under a
+# dark desktop colour scheme (qt6ct's "darker", as a dark Plasma, Deepin or GNOME desktop gives Qt
+# programs).
+function(quenby_add_dark_twin name)
+  set(config_home ${CMAKE_CURRENT_BINARY_DIR}/dark-theme)
+  file(WRITE ${config_home}/qt6ct/qt6ct.conf
+    "[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n"
+    # The desktop font of the offscreen platform, so only the colours differ.
+    "[Fonts]\ngeneral=\"Liberation Sans,9,-1,5,400,0,0,0,0,0,0,0,0,0,0,1\"\n")
+  add_test(NAME ${name}_dark COMMAND ${name})
+  set_tests_properties(${name}_dark PROPERTIES TIMEOUT 120 LABELS dark
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_PLATFORMTHEME=qt6ct;XDG_CONFIG_HOME=${config_home};QT_QPA_FONTDIR=/usr/share/fonts;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
+endfunction()

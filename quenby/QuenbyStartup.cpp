@@ -1,6 +1,7 @@
 #include "QuenbyStartup.h"
 
 #include "core/Services.h"
+#include "widgets/DesktopHabits.h"
 #include "widgets/Fonts.h"
 #include "widgets/QtDialogs.h"
 #include "widgets/QtTranslations.h"
@@ -14,6 +15,7 @@ QWidget *startQuenby()
 {
     QApplication::setApplicationName(QStringLiteral("Quenby"));
     translations::installQtChinese();
+    habits::install();
     fonts::installSubstitutes();
     static QtDialogs realDialogs;
     services::setRealDialogs(&realDialogs);

@@ -2,6 +2,7 @@
 
 #include "widgets/Twips.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,9 +15,14 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace form {
 
 namespace {
+
+// Where a label made by addLabel keeps its row, the rectangle its twips give.
+constexpr const char *kRowProperty = "form.row";
 
 // The smallest size a shrunk font may reach, and the step it shrinks by.
 constexpr double kSmallestPoints = 8;
@@ -106,16 +112,91 @@ QLabel *addLabel(QWidget *parent, const char *objectName, const QString &text, R
 {
     auto *label = add<QLabel>(parent, objectName, text, at, font);
     label->setAlignment(Qt::AlignTop | horizontal);
+    label->setProperty(kRowProperty, twips::rect(at.left, at.top, at.width, at.height));
+    fitLineToRow(label);
     return label;
+}
+
+void fitLineToRow(QLabel *label)
+{
+    const QVariant row = label->property(kRowProperty);
+    if (!row.isValid())
+        return;
+    QRect place = row.toRect();
+    // A wrapped text has its lines inside the row.
+    if (label->wordWrap()) {
+        label->setGeometry(place);
+        return;
+    }
+    const QFontMetrics metrics(label->font());
+    const QRect text
+        = metrics.boundingRect(QRect(QPoint(0, 0), place.size()), int(label->alignment()), label->text());
+    const int line = std::max({metrics.height(), metrics.lineSpacing(), text.height()});
+    if (line > place.height()) {
+        const int grown = line - place.height();
+        place.adjust(0, -(grown / 2), 0, grown - grown / 2);
+    }
+    // A caption wider than its row grows away from the side it is aligned to.
+    if (text.width() > place.width()) {
+        const int grown = text.width() - place.width();
+        const Qt::Alignment side = label->alignment() & Qt::AlignHorizontal_Mask;
+        const int left = side & Qt::AlignRight ? grown : side & Qt::AlignHCenter ? grown / 2 : 0;
+        place.adjust(-left, 0, grown - left, 0);
+    }
+    label->setGeometry(place);
 }
 
 void shrinkFontToFit(QWidget *control, const QString &text)
 {
+    const QVariant row = control->property(kRowProperty);
+    const int width = row.isValid() ? row.toRect().width() : control->width();
     QFont font = control->font();
-    while (font.pointSizeF() > kSmallestPoints
-           && QFontMetricsF(font).horizontalAdvance(text) > control->width())
+    while (font.pointSizeF() > kSmallestPoints && QFontMetricsF(font).horizontalAdvance(text) > width)
         font.setPointSizeF(font.pointSizeF() - kShrinkStep);
     control->setFont(font);
+    if (auto *label = qobject_cast<QLabel *>(control))
+        fitLineToRow(label);
+}
+
+namespace {
+
+// Full-width punctuation after which a caption may break, as a blank may.
+bool breaksAfter(QChar c)
+{
+    static const QString kPunctuation = QStringLiteral("，。、；：！？）》」』】…—");
+    return c.isSpace() || kPunctuation.contains(c);
+}
+
+// The length of the longest start of text that fits width, at least one character.
+qsizetype fittingLength(QStringView text, const QFontMetrics &metrics, int width)
+{
+    qsizetype length = text.size();
+    while (length > 1 && metrics.horizontalAdvance(text.left(length).toString()) > width)
+        --length;
+    return length;
+}
+
+} // namespace
+
+QStringList wrapCaption(const QString &caption, const QFontMetrics &metrics, int width)
+{
+    QStringList lines;
+    QStringView rest(caption);
+    while (!rest.isEmpty()) {
+        qsizetype length = fittingLength(rest, metrics, width);
+        if (length < rest.size()) {
+            qsizetype natural = length;
+            while (natural > 0 && !breaksAfter(rest[natural - 1]))
+                --natural;
+            if (natural > 0)
+                length = natural;
+        }
+        lines << rest.left(length).toString().trimmed();
+        rest = rest.mid(length);
+        while (!rest.isEmpty() && rest.front().isSpace())
+            rest = rest.mid(1);
+    }
+    return lines;
 }
 
 void chainTabOrder(std::initializer_list<QWidget *> controls)
@@ -158,8 +239,23 @@ void WrappingButton::paintEvent(QPaintEvent *)
     if (isDown() || isChecked())
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    p.drawItemText(area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+    for (const CaptionLine &line : layoutCaption(caption, fontMetrics(), area))
+        p.drawItemText(line.box, Qt::AlignCenter | Qt::TextShowMnemonic, option.palette, isEnabled(),
+                       line.text, QPalette::ButtonText);
+}
+
+QList<CaptionLine> layoutCaption(const QString &caption, const QFontMetrics &metrics, const QRect &area)
+{
+    const QStringList lines = wrapCaption(caption, metrics, area.width());
+    // Lines closer than the font's own spacing where they would not fit otherwise: the ink of a
+    // line is far lower than the font's line.
+    const int count = int(lines.size());
+    const int step = std::min(metrics.lineSpacing(), area.height() / std::max(count, 1));
+    const int top = area.top() + (area.height() - step * count) / 2;
+    QList<CaptionLine> laid;
+    for (int i = 0; i < count; ++i)
+        laid.append({lines[i], QRect(area.left(), top + i * step, area.width(), step)});
+    return laid;
 }
 
 void fillBackground(QWidget *window, const QColor &colour, bool textBoxes)

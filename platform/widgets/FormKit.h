@@ -2,12 +2,16 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QPushButton>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <initializer_list>
 
+class QFontMetrics;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -60,9 +64,26 @@ W *add(QWidget *parent, const char *objectName, const QString &caption, Rect at,
     return control;
 }
 
-// A label whose text stands at its top, as the window layouts place their texts.
+// A label whose text stands at its top, as the window layouts place their texts. Where the font's
+// line is taller than the row, the label grows to the line, centred on the row, so no character
+// is cut.
 QLabel *addLabel(QWidget *parent, const char *objectName, const QString &text, Rect at, const QFont &font,
                  Qt::Alignment horizontal = Qt::AlignLeft);
+
+// Fits a label made by addLabel to its row again, after its font or its wrapping changed.
+void fitLineToRow(QLabel *label);
+
+// The lines a caption takes in width: each as long as fits, broken after a blank or full-width
+// punctuation where the line has one, between two characters only where it has none.
+QStringList wrapCaption(const QString &caption, const QFontMetrics &metrics, int width);
+
+// A caption's lines as a wrapping button draws them in area: each centred in its box, the boxes
+// one under the other, centred as a block.
+struct CaptionLine {
+    QString text;
+    QRect box;
+};
+QList<CaptionLine> layoutCaption(const QString &caption, const QFontMetrics &metrics, const QRect &area);
 
 // Shrinks a control's font, keeping its face, until text fits the control's width; a stand-in for a
 // title face can be wider than the face the layout had in mind.
@@ -76,8 +97,8 @@ void chainTabOrder(std::initializer_list<QWidget *> controls);
 // window is centred again.
 void centreOnScreen(QWidget *window);
 
-// A push button whose caption wraps onto further lines when the button is too narrow for it, as the
-// long Chinese captions need.
+// A push button whose caption wraps onto further lines (by wrapCaption) when the button is too
+// narrow for it, as the long Chinese captions need.
 class WrappingButton : public QPushButton
 {
 public:

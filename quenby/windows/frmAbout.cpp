@@ -68,6 +68,7 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent)
         coloured.setColor(QPalette::WindowText, row.colour);
         label->setPalette(coloured);
         label->setWordWrap(row.wraps);
+        form::fitLineToRow(label);
         this->*row.member = label;
     }
 }

@@ -1,3 +1,4 @@
+#include "support/WindowTest.h"
 #include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
@@ -85,7 +86,7 @@ void tst_frmAbout::labels()
     QVERIFY(w);
     auto *label = w->findChild<QLabel *>(name);
     QVERIFY(label);
-    QCOMPARE(label->geometry(),
+    QCOMPARE(windowtest::placeOf(label),
              twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
     QCOMPARE(label->font().family(), family);
     QCOMPARE(label->font().pointSizeF(), points);

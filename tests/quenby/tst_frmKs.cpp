@@ -219,7 +219,8 @@ void tst_frmKs::layout()
     QWidget *w = m_w->findChild<QWidget *>(name);
     QVERIFY(w);
     QCOMPARE(w->parentWidget(), m_w);
-    QCOMPARE(w->geometry(), twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+    QCOMPARE(windowtest::placeOf(w),
+             twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
     QCOMPARE(w->isEnabled(), enabled);
     QVERIFY(w->isVisible());
     if (auto *b = qobject_cast<QPushButton *>(w)) {

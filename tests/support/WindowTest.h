@@ -50,6 +50,14 @@ struct FakeServices {
     FakeServices &operator=(const FakeServices &) = delete;
 };
 
+// Where the layout puts a widget: its rectangle in twips, in pixels. A label whose font's line is
+// taller than that row stands taller, centred on it; the row it keeps is its place.
+inline QRect placeOf(const QWidget *w)
+{
+    const QVariant row = w->property("form.row");
+    return row.isValid() ? row.toRect() : w->geometry();
+}
+
 // The platform the test runs on.
 inline bool onX11()
 {

@@ -299,7 +299,7 @@ void tst_FormDrill::layout()
 
     auto *title = child<QLabel>(w, titleName.toLatin1().constData());
     QVERIFY(title);
-    QTEST(title->geometry(), "title");
+    QTEST(windowtest::placeOf(title), "title");
     if (titleText.isEmpty())
         QVERIFY(!title->pixmap().isNull());
     else
@@ -311,14 +311,14 @@ void tst_FormDrill::layout()
     const QList<int> heights {495, 495, 495, 375};
     for (int i = 0; i < 4; ++i) {
         auto *label = child<QLabel>(w, QByteArray("Label" + QByteArray::number(i + 1)).constData());
-        QCOMPARE(label->geometry(), tw(questionLefts[i], questionTop, widths[i], heights[i]));
+        QCOMPARE(windowtest::placeOf(label), tw(questionLefts[i], questionTop, widths[i], heights[i]));
     }
     QCOMPARE(bool(child<QLabel>(w, "Label1")->alignment() & Qt::AlignHCenter), centred);
     QCOMPARE(text(w, "Label4"), "=");
     QTEST(child(w, "Text1")->geometry(), "text1");
     QTEST(child(w, "Image1")->geometry(), "image1");
     QTEST(child(w, "Text2")->geometry(), "text2");
-    QCOMPARE(child(w, "Label6")->geometry(), tw(label6.x(), label6.y(), 1215, 375));
+    QCOMPARE(windowtest::placeOf(child(w, "Label6")), tw(label6.x(), label6.y(), 1215, 375));
     QCOMPARE(child(w, "Command1")->geometry(), tw(6960, commandTop, 975, 495));
     QTEST(child(w, "Command1")->toolTip(), "exitTip");
     QCOMPARE(child<QPushButton>(w, "Command1")->text(), QStringLiteral("退出"));
@@ -328,13 +328,13 @@ void tst_FormDrill::layout()
     QCOMPARE(child(w, faces[1].toLatin1().constData())->geometry(), tw(frownLeft, faceTop, 480, 480));
     QVERIFY(!child<QLabel>(w, faces[0].toLatin1().constData())->pixmap().isNull());
     QVERIFY(!child<QLabel>(w, faces[1].toLatin1().constData())->pixmap().isNull());
-    QCOMPARE(child(w, "Label15")->geometry(), tw(600, 4080, 255, 375));
-    QCOMPARE(child(w, "Label11")->geometry(), tw(960, 4080, 735, 375));
-    QCOMPARE(child(w, "Label16")->geometry(), tw(1800, 4080, 495, 375));
-    QCOMPARE(child(w, "Label12")->geometry(), tw(1080, 4740, 855, 495));
-    QCOMPARE(child(w, "Label18")->geometry(), tw(2160, 4740, 495, 495));
-    QCOMPARE(child(w, "Label13")->geometry(), tw(3360, 4740, 975, 495));
-    QCOMPARE(child(w, "Label20")->geometry(), tw(4560, 4740, 735, 495));
+    QCOMPARE(windowtest::placeOf(child(w, "Label15")), tw(600, 4080, 255, 375));
+    QCOMPARE(windowtest::placeOf(child(w, "Label11")), tw(960, 4080, 735, 375));
+    QCOMPARE(windowtest::placeOf(child(w, "Label16")), tw(1800, 4080, 495, 375));
+    QCOMPARE(windowtest::placeOf(child(w, "Label12")), tw(1080, 4740, 855, 495));
+    QCOMPARE(windowtest::placeOf(child(w, "Label18")), tw(2160, 4740, 495, 495));
+    QCOMPARE(windowtest::placeOf(child(w, "Label13")), tw(3360, 4740, 975, 495));
+    QCOMPARE(windowtest::placeOf(child(w, "Label20")), tw(4560, 4740, 735, 495));
     QCOMPARE(child(w, "Label1")->font().pointSizeF(), 24.0);
     QCOMPARE(child(w, "Label11")->font().pointSizeF(), 18.0);
     QCOMPARE(child(w, "Label15")->font().family(), QStringLiteral("楷体_GB2312"));
