@@ -32,6 +32,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -177,17 +178,20 @@ const char *const kPrograms[] = {"bare", "bare-zh", "quenby", "tovrik"};
 constexpr int kWarmUpRounds = 2;
 constexpr int kRounds = 20;
 
-// The programs are started in turn, round after round, so that whatever else the machine is doing
-// weighs on all of them alike; the first rounds only warm the caches and are not counted.
+// The programs are started in turn, round after round, each round in an order rotated by one, so
+// that whatever else the machine is doing weighs on all of them alike; the first rounds only warm
+// the caches and are not counted. A ratio to the bare window is taken within each round.
 void CollectSamples()
 {
+    constexpr std::size_t kCount = std::size(kPrograms);
     for (int round = 0; round < kWarmUpRounds + kRounds; ++round) {
-        for (const char *name : kPrograms) {
+        for (std::size_t k = 0; k < kCount; ++k) {
+            const char *name = kPrograms[(k + static_cast<std::size_t>(round)) % kCount];
             Summary &summary = g_summaries[name];
             Sample sample;
             if (!RunOnce(name, sample)) {
                 summary.failed = true;
-                continue;
+                sample.seconds = 0;
             }
             if (round < kWarmUpRounds)
                 continue;
@@ -261,11 +265,15 @@ int main(int argc, char **argv)
     const auto bare = g_summaries.find("bare");
     if (bare == g_summaries.end() || bare->second.seconds.empty())
         return 0;
-    const double bareTime = Median(bare->second.seconds);
     std::printf("\n%-8s %12s %10s %12s %10s\n", "program", "median ms", "x bare", "peak MiB", "x bare");
     for (const auto &[name, summary] : g_summaries) {
         const double t = Median(summary.seconds);
-        std::printf("%-8s %12.1f %10.2f %12.1f %10.2f\n", name.c_str(), t * 1e3, t / bareTime,
+        // The median of the ratios of each round, where both programs started.
+        std::vector<double> ratios;
+        for (std::size_t r = 0; r < summary.seconds.size() && r < bare->second.seconds.size(); ++r)
+            if (summary.seconds[r] > 0 && bare->second.seconds[r] > 0)
+                ratios.push_back(summary.seconds[r] / bare->second.seconds[r]);
+        std::printf("%-8s %12.1f %10.2f %12.1f %10.2f\n", name.c_str(), t * 1e3, Median(ratios),
                     summary.peakKiB / 1024.0, double(summary.peakKiB) / double(bare->second.peakKiB));
     }
     return 0;

@@ -7,7 +7,7 @@
 function(quenby_add_test name)
   cmake_parse_arguments(T "WINDOWS" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(NOT T_TIMEOUT)
-    set(T_TIMEOUT 120)
+    set(T_TIMEOUT 300)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test test_support ${T_LIBS})
@@ -42,6 +42,6 @@ function(quenby_add_dark_twin name)
     # The desktop font of the offscreen platform, so only the colours differ.
     "[Fonts]\ngeneral=\"Liberation Sans,9,-1,5,400,0,0,0,0,0,0,0,0,0,0,1\"\n")
   add_test(NAME ${name}_dark COMMAND ${name})
-  set_tests_properties(${name}_dark PROPERTIES TIMEOUT 120 LABELS dark
+  set_tests_properties(${name}_dark PROPERTIES TIMEOUT 300 LABELS dark
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_PLATFORMTHEME=qt6ct;XDG_CONFIG_HOME=${config_home};QT_QPA_FONTDIR=/usr/share/fonts;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
 endfunction()
