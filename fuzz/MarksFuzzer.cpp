@@ -1,5 +1,6 @@
 // The statistics window's reading of marks on any text: the input is a list of mark texts, one
-// per line. Every mark is read without a crash; an accepted mark has a finite value from 0 to 150;
+// per line. Every mark is read without a crash; a mark is accepted exactly when it holds only
+// digits and points and its digits are at most 150; an accepted mark has a value from 0 to 150;
 // the statistics of the accepted marks are fourteen texts of the documented shape whose counts
 // add up; the statistics of any list, refused marks included, do not crash either.
 #include "FuzzText.h"
@@ -7,6 +8,7 @@
 #include "engine/NumberText.h"
 #include "logic/ScoreStatistics.h"
 
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -58,13 +60,36 @@ double valueWithUnit(const QString &text, const QString &unit)
     return value;
 }
 
+// Whether the number at the start of a mark text (digits, then a point and digits) is above 150,
+// told from its digits alone: the whole part without its leading zeros and the fraction without
+// its trailing zeros, compared with "150".
+bool digitsAbove150(const QString &mark)
+{
+    static const QRegularExpression number(QStringLiteral("^([0-9]*)(?:\\.([0-9]*))?"));
+    const QRegularExpressionMatch match = number.match(mark);
+    QString whole = match.captured(1);
+    QString fraction = match.captured(2);
+    while (whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    if (whole.size() != 3)
+        return whole.size() > 3;
+    return whole > QLatin1String("150") || (whole == QLatin1String("150") && !fraction.isEmpty());
+}
+
 void checkMark(const QString &mark)
 {
     const double value = stats::markValue(mark);
     if (std::isnan(value) || value < 0)
         fail("a mark value below 0 or not a number", mark);
-    if (stats::IsAcceptableMark(mark) && !(std::isfinite(value) && value <= 150))
-        fail("an accepted mark with a value beyond 150", mark);
+    static const QRegularExpression markCharacters(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9.]+")));
+    const bool above = digitsAbove150(mark);
+    if (stats::IsAcceptableMark(mark) != (markCharacters.match(mark).hasMatch() && !above))
+        fail("a mark accepted or refused against the rule", mark);
+    if (above ? !(value >= 150) : !(value <= 150))
+        fail("a mark value on the other side of 150 than its digits", mark);
 }
 
 void checkStatistics(const QStringList &marks)
