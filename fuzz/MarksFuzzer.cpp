@@ -8,10 +8,10 @@
 #include "engine/NumberText.h"
 #include "logic/ScoreStatistics.h"
 
-#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -60,15 +60,29 @@ double valueWithUnit(const QString &text, const QString &unit)
     return value;
 }
 
+bool isMarkCharacter(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
+}
+
 // Whether the number at the start of a mark text (digits, then a point and digits) is above 150,
 // told from its digits alone: the whole part without its leading zeros and the fraction without
-// its trailing zeros, compared with "150".
+// its trailing zeros, compared with "150". (A regular expression would see nothing in a text
+// with a lone surrogate.)
 bool digitsAbove150(const QString &mark)
 {
-    static const QRegularExpression number(QStringLiteral("^([0-9]*)(?:\\.([0-9]*))?"));
-    const QRegularExpressionMatch match = number.match(mark);
-    QString whole = match.captured(1);
-    QString fraction = match.captured(2);
+    const qsizetype point = mark.indexOf(QLatin1Char('.'));
+    qsizetype end = 0;
+    while (end < mark.size() && mark[end].isDigit() && mark[end].unicode() < 0x80)
+        ++end;
+    QString whole = mark.left(end);
+    QString fraction;
+    if (point == end) {
+        qsizetype last = point + 1;
+        while (last < mark.size() && mark[last].isDigit() && mark[last].unicode() < 0x80)
+            ++last;
+        fraction = mark.mid(point + 1, last - point - 1);
+    }
     while (whole.startsWith(QLatin1Char('0')))
         whole.remove(0, 1);
     while (fraction.endsWith(QLatin1Char('0')))
@@ -83,10 +97,9 @@ void checkMark(const QString &mark)
     const double value = stats::markValue(mark);
     if (std::isnan(value) || value < 0)
         fail("a mark value below 0 or not a number", mark);
-    static const QRegularExpression markCharacters(
-        QRegularExpression::anchoredPattern(QStringLiteral("[0-9.]+")));
+    const bool characters = !mark.isEmpty() && std::all_of(mark.begin(), mark.end(), isMarkCharacter);
     const bool above = digitsAbove150(mark);
-    if (stats::IsAcceptableMark(mark) != (markCharacters.match(mark).hasMatch() && !above))
+    if (stats::IsAcceptableMark(mark) != (characters && !above))
         fail("a mark accepted or refused against the rule", mark);
     if (above ? !(value >= 150) : !(value <= 150))
         fail("a mark value on the other side of 150 than its digits", mark);
