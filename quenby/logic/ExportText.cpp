@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <optional>
+#include <string>
 
 #ifndef Q_OS_WIN
 #include <langinfo.h>
@@ -71,6 +72,18 @@ QString timeWithSeconds(const QTime &time, const QLocale &locale)
         + sep + QStringLiteral("ss");
     // QTime::toString writes C-locale digits and never an AM/PM marker for this format.
     return time.toString(format);
+}
+
+// The text with every decimal digit, of whatever script, written as the ASCII digit of its
+// value; every other character is kept.
+QString withAsciiDigits(const QString &text)
+{
+    std::u32string ascii;
+    for (char32_t c : text.toUcs4()) {
+        const bool digit = QChar::category(c) == QChar::Number_DecimalDigit;
+        ascii.push_back(digit ? U'0' + static_cast<char32_t>(QChar::digitValue(c)) : c);
+    }
+    return QString::fromStdU32String(ascii);
 }
 
 // Why a block cannot go to the target at all, before anything is touched; empty when it can.
@@ -194,8 +207,10 @@ const QStringList &summaryLabels()
 
 QString timeStampText(const QDateTime &when, const QLocale &locale)
 {
-    const QString date = locale.language() == QLocale::C ? when.date().toString(QStringLiteral("yyyy-M-d"))
-                                                         : locale.toString(when.date(), QLocale::ShortFormat);
+    // The locale's order, separators and marks, in the ASCII digits that the time has too.
+    const QString date = locale.language() == QLocale::C
+        ? when.date().toString(QStringLiteral("yyyy-M-d"))
+        : withAsciiDigits(locale.toString(when.date(), QLocale::ShortFormat));
     return date + QLatin1Char(' ') + timeWithSeconds(when.time(), locale);
 }
 

@@ -33,9 +33,11 @@ const QStringList &summaryLabels();
 
 // The current date and time as the time stamp line: the locale's short date, one blank, the
 // time of day on the 24-hour clock with seconds ("2005/6/15 10:20:30" in a Chinese locale). The
-// time is always ASCII digits and separators: the hours as wide as the locale writes them, and
-// the locale's separator when it is ":" or ".", else ":". The C locale, which stands for no
-// locale chosen, writes the date as year-month-day ("2005-6-15 10:20:30").
+// whole stamp is in ASCII digits: the date keeps the locale's order, separators and marks but
+// not its own digits ("2026/12/10" under Pashto). The time has ASCII separators: the hours as
+// wide as the locale writes them, and the locale's separator when it is ":" or ".", else ":".
+// The C locale, which stands for no locale chosen, writes the date as year-month-day
+// ("2005-6-15 10:20:30").
 QString timeStampText(const QDateTime &when, const QLocale &locale = QLocale());
 
 // The calculation record: an empty line, the time stamp, and the expression text, "=" and the

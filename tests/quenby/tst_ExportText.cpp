@@ -1,6 +1,7 @@
 // The calculation record and the statistics report as lines, the file path rule, the time stamp,
 // and appending a block to a file without ever damaging what the file already holds.
 #include "logic/ExportText.h"
+#include "support/NumericLocale.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +33,9 @@ private slots:
     void filePath();
     void timeStamp_data();
     void timeStamp();
-    void timeStampTimeUnderEveryLocale();
+    void timeStampUnderProgramLocale_data();
+    void timeStampUnderProgramLocale();
+    void timeStampUnderEveryLocale();
     void folderChain_data();
     void folderChain();
 
@@ -244,6 +247,16 @@ void tst_ExportText::timeStamp_data()
     QTest::newRow("Finnish, point separator")
         << QLocale(QLocale::Finnish, QLocale::Finland) << evening << "31.12.2024 23.05.09";
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << morning << "15.06.05 10:20:30";
+    // A locale with digits of its own: the date keeps its order and separators, in ASCII digits.
+    QTest::newRow("Pashto, own digits")
+        << QLocale(QLocale::Pashto, QLocale::Afghanistan) << QDateTime(QDate(2026, 12, 10), QTime(15, 30, 31))
+        << "2026/12/10 15:30:31";
+    QTest::newRow("Arabic, own digits and marks")
+        << QLocale(QLocale::Arabic, QLocale::Egypt) << morning << "15\u200F/6\u200F/2005 10:20:30";
+    QTest::newRow("Marathi, own digits")
+        << QLocale(QLocale::Marathi, QLocale::India) << morning << "15/6/05 10:20:30";
+    QTest::newRow("Chakma, digits beyond 16 bits")
+        << QLocale(QLocale::Chakma, QLocale::Bangladesh) << morning << "15/6/05 10:20:30";
 }
 
 void tst_ExportText::timeStamp()
@@ -254,9 +267,49 @@ void tst_ExportText::timeStamp()
     QCOMPARE(exporttext::timeStampText(when, locale), text);
 }
 
-// Under every locale Qt knows, the time is ASCII digits and the separators ":" or "." only:
-// no AM/PM marker, no native digits, no words.
-void tst_ExportText::timeStampTimeUnderEveryLocale()
+// The program's own locale, as the system's locale settings give it, decides the stamp.
+void tst_ExportText::timeStampUnderProgramLocale_data()
+{
+    QTest::addColumn<QByteArray>("systemLocale");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("ps_AF") << QByteArray("ps_AF.UTF-8") << QLocale(QLocale::Pashto, QLocale::Afghanistan)
+                           << "2026/12/10 15:30:31";
+    QTest::newRow("zh_CN") << QByteArray("zh_CN.UTF-8") << QLocale(QLocale::Chinese, QLocale::China)
+                           << "2026/12/10 15:30:31";
+    QTest::newRow("de_DE") << QByteArray("de_DE.UTF-8") << QLocale(QLocale::German, QLocale::Germany)
+                           << "10.12.26 15:30:31";
+}
+
+void tst_ExportText::timeStampUnderProgramLocale()
+{
+    QFETCH(QByteArray, systemLocale);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    const NumericLocale inForce(systemLocale.constData(), locale);
+    QVERIFY2(inForce.installed(), "a locale the tests use is missing: run scripts/setup");
+    QCOMPARE(exporttext::timeStampText(QDateTime(QDate(2026, 12, 10), QTime(15, 30, 31))), text);
+}
+
+namespace {
+
+// The locale's short date with each of its own digits written as the ASCII digit.
+QString dateInAsciiDigits(const QLocale &locale, const QDate &date)
+{
+    if (locale.language() == QLocale::C)
+        return date.toString(QStringLiteral("yyyy-M-d"));
+    QString text = locale.toString(date, QLocale::ShortFormat);
+    for (int digit = 0; digit <= 9; ++digit)
+        text.replace(locale.toString(digit), QString::number(digit));
+    return text;
+}
+
+} // namespace
+
+// Under every locale Qt knows, the whole stamp is in ASCII digits, and the time has the
+// separators ":" or "." only: no AM/PM marker, no native digits, no words.
+void tst_ExportText::timeStampUnderEveryLocale()
 {
     static const QRegularExpression clock(QStringLiteral("^[0-9]{1,2}([:.])[0-9]{2}\\1[0-9]{2}$"));
     const QDateTime afternoon(QDate(2005, 6, 15), QTime(21, 5, 7));
@@ -264,9 +317,7 @@ void tst_ExportText::timeStampTimeUnderEveryLocale()
         = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     QVERIFY(locales.size() > 100);
     for (const QLocale &locale : locales) {
-        const QString date = locale.language() == QLocale::C
-            ? QStringLiteral("2005-6-15")
-            : locale.toString(afternoon.date(), QLocale::ShortFormat);
+        const QString date = dateInAsciiDigits(locale, afternoon.date());
         const QString stamp = exporttext::timeStampText(afternoon, locale);
         QVERIFY2(stamp.startsWith(date + QLatin1Char(' ')),
                  qPrintable(locale.name() + QStringLiteral(": ") + stamp));
@@ -276,6 +327,10 @@ void tst_ExportText::timeStampTimeUnderEveryLocale()
                  qPrintable(locale.name() + QStringLiteral(": ") + stamp));
         QVERIFY2(time.startsWith(QLatin1String("21")),
                  qPrintable(locale.name() + QStringLiteral(": ") + stamp));
+        for (char32_t c : stamp.toUcs4()) {
+            QVERIFY2(QChar::category(c) != QChar::Number_DecimalDigit || (c >= U'0' && c <= U'9'),
+                     qPrintable(locale.name() + QStringLiteral(": ") + stamp));
+        }
     }
 }
 
