@@ -70,7 +70,9 @@ struct AppendOutcome {
 // goes after its last byte in one write, and the file is closed. On failure (no file name, no
 // such folder, a name that is a folder, a character the encoding cannot hold, a file that cannot
 // be opened or written) the outcome says why and the file is as it was before: a partly written
-// block is cut off again and a file created for it is removed.
+// block is cut off again and a file created for it is removed. The append and its taking back
+// hold an advisory lock on the open file, which appends of other processes of the program wait
+// for, so a failed append removes only its own bytes, never a block another process added.
 AppendOutcome appendLines(const QString &folder, const QString &fileName, const QStringList &lines,
                           const QByteArray &encoding = localeEncodingName());
 
