@@ -96,12 +96,17 @@ bool readInput(const std::uint8_t *data, std::size_t size, Input &input)
     return true;
 }
 
-// The C locale writes "yyyy-M-d HH:mm:ss"; every locale writes one line with a blank in it.
+// The C locale writes "yyyy-M-d HH:mm:ss"; every locale writes one line with a blank in it, in
+// ASCII digits.
 void checkTimeStamp(const QString &stamp, const QLocale &locale)
 {
     if (stamp.isEmpty() || stamp.contains(QLatin1Char('\n')) || stamp.contains(QLatin1Char('\r'))
         || !stamp.contains(QLatin1Char(' ')))
         fail("a time stamp that is not one line of date and time", stamp);
+    for (char32_t c : stamp.toUcs4()) {
+        if (QChar::category(c) == QChar::Number_DecimalDigit && (c < U'0' || c > U'9'))
+            fail("a time stamp with digits other than ASCII", stamp);
+    }
     if (locale.language() != QLocale::C)
         return;
     const QStringList parts = stamp.split(QLatin1Char(' '));

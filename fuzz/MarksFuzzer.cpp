@@ -1,5 +1,6 @@
 // The statistics window's reading of marks on any text: the input is a list of mark texts, one
-// per line. Every mark is read without a crash; an accepted mark has a finite value from 0 to 150;
+// per line. Every mark is read without a crash; a mark is accepted exactly when it holds only
+// digits and points and its digits are at most 150; an accepted mark has a value from 0 to 150;
 // the statistics of the accepted marks are fourteen texts of the documented shape whose counts
 // add up; the statistics of any list, refused marks included, do not crash either.
 #include "FuzzText.h"
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -58,13 +60,49 @@ double valueWithUnit(const QString &text, const QString &unit)
     return value;
 }
 
+bool isMarkCharacter(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
+}
+
+// Whether the number at the start of a mark text (digits, then a point and digits) is above 150,
+// told from its digits alone: the whole part without its leading zeros and the fraction without
+// its trailing zeros, compared with "150". (A regular expression would see nothing in a text
+// with a lone surrogate.)
+bool digitsAbove150(const QString &mark)
+{
+    const qsizetype point = mark.indexOf(QLatin1Char('.'));
+    qsizetype end = 0;
+    while (end < mark.size() && mark[end].isDigit() && mark[end].unicode() < 0x80)
+        ++end;
+    QString whole = mark.left(end);
+    QString fraction;
+    if (point == end) {
+        qsizetype last = point + 1;
+        while (last < mark.size() && mark[last].isDigit() && mark[last].unicode() < 0x80)
+            ++last;
+        fraction = mark.mid(point + 1, last - point - 1);
+    }
+    while (whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    if (whole.size() != 3)
+        return whole.size() > 3;
+    return whole > QLatin1String("150") || (whole == QLatin1String("150") && !fraction.isEmpty());
+}
+
 void checkMark(const QString &mark)
 {
     const double value = stats::markValue(mark);
     if (std::isnan(value) || value < 0)
         fail("a mark value below 0 or not a number", mark);
-    if (stats::IsAcceptableMark(mark) && !(std::isfinite(value) && value <= 150))
-        fail("an accepted mark with a value beyond 150", mark);
+    const bool characters = !mark.isEmpty() && std::all_of(mark.begin(), mark.end(), isMarkCharacter);
+    const bool above = digitsAbove150(mark);
+    if (stats::IsAcceptableMark(mark) != (characters && !above))
+        fail("a mark accepted or refused against the rule", mark);
+    if (above ? !(value >= 150) : !(value <= 150))
+        fail("a mark value on the other side of 150 than its digits", mark);
 }
 
 void checkStatistics(const QStringList &marks)

@@ -6,11 +6,19 @@
 #include <QRegularExpression>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
+#include <string>
 
 #ifndef Q_OS_WIN
 #include <langinfo.h>
+#endif
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -71,6 +79,18 @@ QString timeWithSeconds(const QTime &time, const QLocale &locale)
         + sep + QStringLiteral("ss");
     // QTime::toString writes C-locale digits and never an AM/PM marker for this format.
     return time.toString(format);
+}
+
+// The text with every decimal digit, of whatever script, written as the ASCII digit of its
+// value; every other character is kept.
+QString withAsciiDigits(const QString &text)
+{
+    std::u32string ascii;
+    for (char32_t c : text.toUcs4()) {
+        const bool digit = QChar::category(c) == QChar::Number_DecimalDigit;
+        ascii.push_back(digit ? U'0' + static_cast<char32_t>(QChar::digitValue(c)) : c);
+    }
+    return QString::fromStdU32String(ascii);
 }
 
 // Why a block cannot go to the target at all, before anything is touched; empty when it can.
@@ -137,15 +157,118 @@ QString systemErrorText(int code)
     }
 }
 
-// Appends the bytes in one write. On failure the file is left as it was (a partly written block
-// is cut off again, a file created for it removed) and the reason is returned; empty on success.
+#ifdef Q_OS_UNIX
+// An exclusive advisory lock on an open file, which the other saves of this program wait for; no
+// lock file is made. It is held through a duplicate of the file's descriptor, so that it outlasts
+// the closing of the file, until the save is done or taken back.
+class AppendLock
+{
+public:
+    // The duplicate, like the file's own descriptor, is not passed on to programs started meanwhile,
+    // which would otherwise hold the lock as long as they run.
+    explicit AppendLock(int fd) : m_fd(::fcntl(fd, F_DUPFD_CLOEXEC, 0))
+    {
+        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(m_fd);
+                m_fd = -1;
+            }
+        }
+    }
+    ~AppendLock()
+    {
+        // The last descriptor of the open file: closing it releases the lock.
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    AppendLock(const AppendLock &) = delete;
+    AppendLock &operator=(const AppendLock &) = delete;
+
+    // False where the file system has no locks: the save then goes ahead as it would alone.
+    bool held() const { return m_fd >= 0; }
+
+    // Whether the locked file is still the one at the path: a save that failed while this one
+    // waited for the lock may have removed it. Without a lock there is no telling: true.
+    bool stillAt(const QString &path) const
+    {
+        if (m_fd < 0)
+            return true;
+        struct stat locked { };
+        struct stat named { };
+        return ::fstat(m_fd, &locked) == 0 && locked.st_nlink > 0
+            && ::stat(QFile::encodeName(path).constData(), &named) == 0 && locked.st_dev == named.st_dev
+            && locked.st_ino == named.st_ino;
+    }
+
+    // Cuts the locked file to the given size; false when that failed or there is no lock.
+    bool cutTo(qint64 size) const
+    {
+        if (m_fd < 0)
+            return false;
+        while (::ftruncate(m_fd, static_cast<off_t>(size)) != 0) {
+            if (errno != EINTR)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    int m_fd;
+};
+#else
+// No advisory locks here: a save goes ahead as it would alone.
+class AppendLock
+{
+public:
+    explicit AppendLock(int) { }
+    bool held() const { return false; }
+    bool stillAt(const QString &) const { return true; }
+    bool cutTo(qint64) const { return false; }
+};
+#endif
+
+// How often a save opens the file again when failed saves keep removing it before it is locked.
+constexpr int kOpenAttempts = 100;
+
+// Opens the file for appending and locks it. created tells whether the file was missing before.
+// Returns the reason when it cannot be opened; empty on success.
+QString openLocked(QFile &file, std::optional<AppendLock> &lock, bool *created)
+{
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        *created = !QFileInfo::exists(file.fileName());
+        errno = 0;
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+            return QStringLiteral("无法打开文件（%1）。").arg(systemErrorText(errno));
+        lock.emplace(file.handle());
+        if (!lock->held() || lock->stillAt(file.fileName()))
+            return {};
+        lock.reset();
+        file.close();
+    }
+    return QStringLiteral("无法打开文件（%1）。").arg(systemErrorText(0));
+}
+
+// Takes a failed save back while its lock is held: no other save has written since it read the
+// size, so cutting the file to that size removes just its own bytes. A file that the save created
+// is removed when it holds nothing but those bytes.
+void rollBack(const AppendLock &lock, const QString &path, qint64 before, qint64 ownBytes, bool created)
+{
+    if (created && before == 0 && lock.stillAt(path) && QFileInfo(path).size() == ownBytes)
+        QFile::remove(path);
+    else if (!lock.cutTo(before))
+        QFile::resize(path, before);
+}
+
+// Appends the bytes in one write, under the lock. On failure the file is left as it was (this
+// save's bytes are cut off again, a file created for them removed) and the reason is returned;
+// empty on success.
 QString writeOrRollBack(const QString &path, const QByteArray &bytes)
 {
-    const bool existed = QFileInfo::exists(path);
     QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return QStringLiteral("无法打开文件（%1）。").arg(systemErrorText(errno));
+    std::optional<AppendLock> lock;
+    bool created = false;
+    if (const QString problem = openLocked(file, lock, &created); !problem.isEmpty())
+        return problem;
     const qint64 before = file.size();
     errno = 0;
     const qint64 written = file.write(bytes);
@@ -155,10 +278,7 @@ QString writeOrRollBack(const QString &path, const QByteArray &bytes)
         failure = errno ? errno : -1;
     if (!failure)
         return {};
-    if (existed)
-        QFile::resize(path, before);
-    else
-        QFile::remove(path);
+    rollBack(*lock, path, before, std::max<qint64>(written, 0), created);
     return QStringLiteral("无法写入文件（%1）。").arg(systemErrorText(failure > 0 ? failure : 0));
 }
 
@@ -194,8 +314,10 @@ const QStringList &summaryLabels()
 
 QString timeStampText(const QDateTime &when, const QLocale &locale)
 {
-    const QString date = locale.language() == QLocale::C ? when.date().toString(QStringLiteral("yyyy-M-d"))
-                                                         : locale.toString(when.date(), QLocale::ShortFormat);
+    // The locale's order, separators and marks, in the ASCII digits that the time has too.
+    const QString date = locale.language() == QLocale::C
+        ? when.date().toString(QStringLiteral("yyyy-M-d"))
+        : withAsciiDigits(locale.toString(when.date(), QLocale::ShortFormat));
     return date + QLatin1Char(' ') + timeWithSeconds(when.time(), locale);
 }
 

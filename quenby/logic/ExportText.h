@@ -33,9 +33,11 @@ const QStringList &summaryLabels();
 
 // The current date and time as the time stamp line: the locale's short date, one blank, the
 // time of day on the 24-hour clock with seconds ("2005/6/15 10:20:30" in a Chinese locale). The
-// time is always ASCII digits and separators: the hours as wide as the locale writes them, and
-// the locale's separator when it is ":" or ".", else ":". The C locale, which stands for no
-// locale chosen, writes the date as year-month-day ("2005-6-15 10:20:30").
+// whole stamp is in ASCII digits: the date keeps the locale's order, separators and marks but
+// not its own digits ("2026/12/10" under Pashto). The time has ASCII separators: the hours as
+// wide as the locale writes them, and the locale's separator when it is ":" or ".", else ":".
+// The C locale, which stands for no locale chosen, writes the date as year-month-day
+// ("2005-6-15 10:20:30").
 QString timeStampText(const QDateTime &when, const QLocale &locale = QLocale());
 
 // The calculation record: an empty line, the time stamp, and the expression text, "=" and the
@@ -68,7 +70,9 @@ struct AppendOutcome {
 // goes after its last byte in one write, and the file is closed. On failure (no file name, no
 // such folder, a name that is a folder, a character the encoding cannot hold, a file that cannot
 // be opened or written) the outcome says why and the file is as it was before: a partly written
-// block is cut off again and a file created for it is removed.
+// block is cut off again and a file created for it is removed. The append and its taking back
+// hold an advisory lock on the open file, which appends of other processes of the program wait
+// for, so a failed append removes only its own bytes, never a block another process added.
 AppendOutcome appendLines(const QString &folder, const QString &fileName, const QStringList &lines,
                           const QByteArray &encoding = localeEncodingName());
 

@@ -53,6 +53,30 @@ int bucketOf(double v)
     return -1;
 }
 
+// Whether the decimal number that markValue reads from the text is above the highest mark,
+// decided on its digits, so that no rounding to a double lets a value a hair above it pass.
+bool aboveHighestMark(QStringView text)
+{
+    qsizetype i = 0;
+    int whole = 0;
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i) {
+        // Stops as soon as the whole part passes the highest mark, so it cannot overflow.
+        whole = whole * 10 + (text[i].unicode() - '0');
+        if (whole > kHighestMark)
+            return true;
+    }
+    if (whole < kHighestMark)
+        return false;
+    // Exactly the highest mark before the point: any digit after it other than 0 is above.
+    if (i < text.size() && text[i] == QLatin1Char('.')) {
+        for (++i; i < text.size() && isAsciiDigit(text[i]); ++i) {
+            if (text[i] != QLatin1Char('0'))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 double markValue(QStringView text)
@@ -90,7 +114,7 @@ bool IsAcceptableMark(QStringView text)
         if (!isAsciiDigit(c) && c != QLatin1Char('.'))
             return false;
     }
-    return markValue(text) <= kHighestMark;
+    return !aboveHighestMark(text);
 }
 
 double roundToHundredths(double value)

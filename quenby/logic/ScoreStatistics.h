@@ -10,8 +10,8 @@
 // a class's marks give.
 namespace stats {
 
-// The largest mark a teacher may enter.
-inline constexpr double kHighestMark = 150.0;
+// The largest mark a teacher may enter, a whole number.
+inline constexpr int kHighestMark = 150;
 
 // The decimal number read from the start of a mark text: its leading digits and, if a point
 // follows them, that point and the digits after it. Reading stops at the first other character
@@ -19,7 +19,9 @@ inline constexpr double kHighestMark = 150.0;
 double markValue(QStringView text);
 
 // Whether a typed text may enter the score list: it is not empty, holds only the ASCII digits
-// and the point, and its mark value is at most 150.
+// and the point, and its mark value is at most 150. The comparison with 150 is made on the
+// digits that markValue reads, exactly: "150.000" is accepted, "150.0000000000000000001" is
+// refused although the nearest double of both is 150.
 bool IsAcceptableMark(QStringView text);
 
 // Two-decimal rounding: the value times 100 rounded to the nearest whole number, a half going to

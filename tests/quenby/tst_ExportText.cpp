@@ -1,18 +1,26 @@
 // The calculation record and the statistics report as lines, the file path rule, the time stamp,
 // and appending a block to a file without ever damaging what the file already holds.
 #include "logic/ExportText.h"
+#include "support/NumericLocale.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -32,7 +40,9 @@ private slots:
     void filePath();
     void timeStamp_data();
     void timeStamp();
-    void timeStampTimeUnderEveryLocale();
+    void timeStampUnderProgramLocale_data();
+    void timeStampUnderProgramLocale();
+    void timeStampUnderEveryLocale();
     void folderChain_data();
     void folderChain();
 
@@ -47,6 +57,9 @@ private slots:
     void deviceFullIsReported();
     void partialWriteIsTakenBack_data();
     void partialWriteIsTakenBack();
+    void concurrentSavesKeepEachOthersBlocks_data();
+    void concurrentSavesKeepEachOthersBlocks();
+    void waitingSaveFollowsARemovedFile();
 };
 
 namespace {
@@ -244,6 +257,16 @@ void tst_ExportText::timeStamp_data()
     QTest::newRow("Finnish, point separator")
         << QLocale(QLocale::Finnish, QLocale::Finland) << evening << "31.12.2024 23.05.09";
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << morning << "15.06.05 10:20:30";
+    // A locale with digits of its own: the date keeps its order and separators, in ASCII digits.
+    QTest::newRow("Pashto, own digits")
+        << QLocale(QLocale::Pashto, QLocale::Afghanistan) << QDateTime(QDate(2026, 12, 10), QTime(15, 30, 31))
+        << "2026/12/10 15:30:31";
+    QTest::newRow("Arabic, own digits and marks")
+        << QLocale(QLocale::Arabic, QLocale::Egypt) << morning << "15\u200F/6\u200F/2005 10:20:30";
+    QTest::newRow("Marathi, own digits")
+        << QLocale(QLocale::Marathi, QLocale::India) << morning << "15/6/05 10:20:30";
+    QTest::newRow("Chakma, digits beyond 16 bits")
+        << QLocale(QLocale::Chakma, QLocale::Bangladesh) << morning << "15/6/05 10:20:30";
 }
 
 void tst_ExportText::timeStamp()
@@ -254,9 +277,49 @@ void tst_ExportText::timeStamp()
     QCOMPARE(exporttext::timeStampText(when, locale), text);
 }
 
-// Under every locale Qt knows, the time is ASCII digits and the separators ":" or "." only:
-// no AM/PM marker, no native digits, no words.
-void tst_ExportText::timeStampTimeUnderEveryLocale()
+// The program's own locale, as the system's locale settings give it, decides the stamp.
+void tst_ExportText::timeStampUnderProgramLocale_data()
+{
+    QTest::addColumn<QByteArray>("systemLocale");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("ps_AF") << QByteArray("ps_AF.UTF-8") << QLocale(QLocale::Pashto, QLocale::Afghanistan)
+                           << "2026/12/10 15:30:31";
+    QTest::newRow("zh_CN") << QByteArray("zh_CN.UTF-8") << QLocale(QLocale::Chinese, QLocale::China)
+                           << "2026/12/10 15:30:31";
+    QTest::newRow("de_DE") << QByteArray("de_DE.UTF-8") << QLocale(QLocale::German, QLocale::Germany)
+                           << "10.12.26 15:30:31";
+}
+
+void tst_ExportText::timeStampUnderProgramLocale()
+{
+    QFETCH(QByteArray, systemLocale);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    const NumericLocale inForce(systemLocale.constData(), locale);
+    QVERIFY2(inForce.installed(), "a locale the tests use is missing: run scripts/setup");
+    QCOMPARE(exporttext::timeStampText(QDateTime(QDate(2026, 12, 10), QTime(15, 30, 31))), text);
+}
+
+namespace {
+
+// The locale's short date with each of its own digits written as the ASCII digit.
+QString dateInAsciiDigits(const QLocale &locale, const QDate &date)
+{
+    if (locale.language() == QLocale::C)
+        return date.toString(QStringLiteral("yyyy-M-d"));
+    QString text = locale.toString(date, QLocale::ShortFormat);
+    for (int digit = 0; digit <= 9; ++digit)
+        text.replace(locale.toString(digit), QString::number(digit));
+    return text;
+}
+
+} // namespace
+
+// Under every locale Qt knows, the whole stamp is in ASCII digits, and the time has the
+// separators ":" or "." only: no AM/PM marker, no native digits, no words.
+void tst_ExportText::timeStampUnderEveryLocale()
 {
     static const QRegularExpression clock(QStringLiteral("^[0-9]{1,2}([:.])[0-9]{2}\\1[0-9]{2}$"));
     const QDateTime afternoon(QDate(2005, 6, 15), QTime(21, 5, 7));
@@ -264,9 +327,7 @@ void tst_ExportText::timeStampTimeUnderEveryLocale()
         = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     QVERIFY(locales.size() > 100);
     for (const QLocale &locale : locales) {
-        const QString date = locale.language() == QLocale::C
-            ? QStringLiteral("2005-6-15")
-            : locale.toString(afternoon.date(), QLocale::ShortFormat);
+        const QString date = dateInAsciiDigits(locale, afternoon.date());
         const QString stamp = exporttext::timeStampText(afternoon, locale);
         QVERIFY2(stamp.startsWith(date + QLatin1Char(' ')),
                  qPrintable(locale.name() + QStringLiteral(": ") + stamp));
@@ -276,6 +337,10 @@ void tst_ExportText::timeStampTimeUnderEveryLocale()
                  qPrintable(locale.name() + QStringLiteral(": ") + stamp));
         QVERIFY2(time.startsWith(QLatin1String("21")),
                  qPrintable(locale.name() + QStringLiteral(": ") + stamp));
+        for (char32_t c : stamp.toUcs4()) {
+            QVERIFY2(QChar::category(c) != QChar::Number_DecimalDigit || (c >= U'0' && c <= U'9'),
+                     qPrintable(locale.name() + QStringLiteral(": ") + stamp));
+        }
     }
 }
 
@@ -475,7 +540,7 @@ void tst_ExportText::partialWriteIsTakenBack()
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!outcome.ok);
-    QVERIFY(!outcome.reason.isEmpty());
+    QCOMPARE(outcome.reason, QStringLiteral("无法写入文件（文件太大）。"));
     QCOMPARE(QFileInfo::exists(dir.filePath("a.txt")), fileExists);
     if (fileExists)
         QCOMPARE(readAll(dir.filePath("a.txt")), existing);
@@ -484,5 +549,226 @@ void tst_ExportText::partialWriteIsTakenBack()
 #endif
 }
 
-QTEST_GUILESS_MAIN(tst_ExportText)
+namespace {
+
+// The option that makes this executable one of the writers of
+// concurrentSavesKeepEachOthersBlocks instead of the test.
+constexpr char kWriterOption[] = "--appending-writer";
+
+// The calculation record that a writer saves as its block number `block`; its time stamp line
+// names the writer and the block, so that every block in the file can be told apart.
+QStringList writerBlock(int writer, int block)
+{
+    const QString stamp = QStringLiteral("writer %1 block %2").arg(writer).arg(block);
+    const QString expression(200, QChar(u'a' + (writer + block) % 26));
+    return exporttext::calcRecordLines(expression, QStringLiteral(" end"), stamp);
+}
+
+QByteArray writerBlockBytes(int writer, int block)
+{
+    return (writerBlock(writer, block).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+// A writer process: arguments folder, file name, writer number, number of blocks, and a file size
+// limit (0 for none). It starts when a line arrives on its standard input, saves its blocks one
+// by one and writes "<writer> <block>" on standard output for each block saved, and the reason
+// for each block that failed.
+int runWriter(char *argv[])
+{
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    const QString name = QString::fromLocal8Bit(argv[3]);
+    const int writer = std::atoi(argv[4]);
+    const int blocks = std::atoi(argv[5]);
+    const long long limit = std::atoll(argv[6]);
+#ifdef Q_OS_LINUX
+    if (limit > 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight {};
+        ::getrlimit(RLIMIT_FSIZE, &tight);
+        tight.rlim_cur = static_cast<rlim_t>(limit);
+        if (::setrlimit(RLIMIT_FSIZE, &tight) != 0)
+            return 3;
+    }
+#endif
+    char go[8];
+    if (!std::fgets(go, sizeof go, stdin))
+        return 2;
+    for (int block = 0; block < blocks; ++block) {
+        const exporttext::AppendOutcome outcome
+            = exporttext::appendLines(folder, name, writerBlock(writer, block), "UTF-8");
+        if (outcome.ok)
+            std::printf("%d %d\n", writer, block);
+        else
+            std::printf("failed %s\n", outcome.reason.toUtf8().constData());
+    }
+    return std::fflush(stdout) == 0 ? 0 : 4;
+}
+
+} // namespace
+
+void tst_ExportText::concurrentSavesKeepEachOthersBlocks_data()
+{
+    QTest::addColumn<QByteArray>("existing");
+    QTest::addColumn<qint64>("limitAfterExisting");
+    QTest::addColumn<bool>("failingWriterSavesSome");
+
+    const qint64 block = writerBlockBytes(0, 0).size();
+    // The failing writer saves blocks until the file passes the limit, then none; the block that
+    // crosses the limit goes in part-way.
+    QTest::newRow("existing file, limit reached on the way")
+        << QByteArray("\r\nkept\r\n1+2= 3\r\n") << 150 * block + block / 2 << true;
+    // The failing writer never saves a whole block.
+    QTest::newRow("new file, limit inside the first block") << QByteArray() << block / 3 << false;
+}
+
+// Several processes of the program append to one file at once while one of them fails part-way
+// through its blocks: every block reported saved is in the file whole, and nothing else is.
+void tst_ExportText::concurrentSavesKeepEachOthersBlocks()
+{
+#ifdef Q_OS_LINUX
+    QFETCH(QByteArray, existing);
+    QFETCH(qint64, limitAfterExisting);
+    QFETCH(bool, failingWriterSavesSome);
+    constexpr int kWriters = 3; // the last one fails
+    constexpr int kBlocks = 2000;
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("shared.txt");
+    if (!existing.isEmpty())
+        QVERIFY(writeFile(path, existing));
+
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        const qint64 limit = writer == kWriters - 1 ? existing.size() + limitAfterExisting : 0;
+        auto &process = writers.emplace_back(std::make_unique<QProcess>());
+        process->start(QCoreApplication::applicationFilePath(),
+                       {kWriterOption, dir.path(), "shared.txt", QString::number(writer),
+                        QString::number(kBlocks), QString::number(limit)});
+        QVERIFY(process->waitForStarted());
+    }
+    // All of them are running before any starts to save, so that their saves overlap.
+    for (auto &process : writers) {
+        process->write("go\n");
+        QVERIFY(process->waitForBytesWritten());
+        process->closeWriteChannel();
+    }
+    QSet<QByteArray> reported;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        QProcess &process = *writers[writer];
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+        QCOMPARE(lines.size(), kBlocks + 1);
+        int saved = 0;
+        for (const QByteArray &line : lines) {
+            if (line.startsWith("failed ")) {
+                QCOMPARE(QString::fromUtf8(line.mid(7)), QStringLiteral("无法写入文件（文件太大）。"));
+            } else if (!line.isEmpty()) {
+                reported.insert(line);
+                ++saved;
+            }
+        }
+        // Only the writer with the limit fails: its own blocks alone pass the limit.
+        if (writer < kWriters - 1)
+            QCOMPARE(saved, kBlocks);
+        else if (!failingWriterSavesSome)
+            QCOMPARE(saved, 0);
+        else
+            QVERIFY2(saved < kBlocks, qPrintable(QStringLiteral("%1 saved").arg(saved)));
+    }
+
+    // The file: what it held, then whole blocks, each reported saved, each once.
+    const QByteArray bytes = readAll(path);
+    QVERIFY(bytes.startsWith(existing));
+    static const QRegularExpression stampLine(QStringLiteral("^\r\nwriter (\\d+) block (\\d+)\r\n"));
+    QSet<QByteArray> inFile;
+    for (qsizetype at = existing.size(); at < bytes.size();) {
+        const QRegularExpressionMatch match = stampLine.match(QString::fromUtf8(bytes.mid(at, 64)));
+        QVERIFY2(match.hasMatch(), qPrintable(QStringLiteral("no block starts at byte %1").arg(at)));
+        const int writer = match.captured(1).toInt();
+        const int block = match.captured(2).toInt();
+        const QByteArray expected = writerBlockBytes(writer, block);
+        QVERIFY2(bytes.mid(at, expected.size()) == expected,
+                 qPrintable(QStringLiteral("block %1 of writer %2 is cut").arg(block).arg(writer)));
+        const QByteArray id = QByteArray::number(writer) + ' ' + QByteArray::number(block);
+        QVERIFY2(reported.contains(id), "a block in the file that its writer reported failed");
+        QVERIFY2(!inFile.contains(id), "a block in the file twice");
+        inFile.insert(id);
+        at += expected.size();
+    }
+    QCOMPARE(inFile.size(), reported.size());
+#else
+    QSKIP("needs a file size limit");
+#endif
+}
+
+namespace {
+
+#ifdef Q_OS_LINUX
+// Whether the process has the file open.
+bool hasOpen(qint64 pid, const QString &path)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    const QStringList entries = QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        char target[4096];
+        const ssize_t length = ::readlink(QFile::encodeName(fds + QLatin1Char('/') + entry).constData(),
+                                          target, sizeof target);
+        if (length > 0 && QFile::decodeName(QByteArray(target, length)) == path)
+            return true;
+    }
+    return false;
+}
+#endif
+
+} // namespace
+
+// A save that finds the file locked waits; when the save holding the lock created the file and
+// takes itself back by removing it, the waiting save writes to the file at the path, not to the
+// removed one.
+void tst_ExportText::waitingSaveFollowsARemovedFile()
+{
+#ifdef Q_OS_LINUX
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = QDir(dir.path()).canonicalPath() + QStringLiteral("/shared.txt");
+    // This test plays the failing save: it holds the lock on the file it created...
+    QFile failing(path);
+    QVERIFY(failing.open(QIODevice::WriteOnly));
+    QCOMPARE(::flock(failing.handle(), LOCK_EX), 0);
+
+    QProcess writer;
+    writer.start(QCoreApplication::applicationFilePath(),
+                 {kWriterOption, dir.path(), "shared.txt", "0", "1", "0"});
+    QVERIFY(writer.waitForStarted());
+    writer.write("go\n");
+    QVERIFY(writer.waitForBytesWritten());
+    writer.closeWriteChannel();
+    // ...until the other save has opened the file, and so waits for the lock...
+    QTRY_VERIFY_WITH_TIMEOUT(hasOpen(writer.processId(), path), 10000);
+    // ...then removes the file and lets go.
+    QVERIFY(QFile::remove(path));
+    failing.close();
+
+    QVERIFY(writer.waitForFinished(60000));
+    QCOMPARE(writer.exitCode(), 0);
+    QCOMPARE(writer.readAllStandardOutput(), QByteArray("0 0\n"));
+    QCOMPARE(readAll(path), writerBlockBytes(0, 0));
+#else
+    QSKIP("needs advisory locks and /proc");
+#endif
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 7 && std::strcmp(argv[1], kWriterOption) == 0)
+        return runWriter(argv);
+    QCoreApplication app(argc, argv);
+    tst_ExportText test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_ExportText.moc"

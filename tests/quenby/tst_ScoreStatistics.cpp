@@ -49,6 +49,7 @@ void tst_ScoreStatistics::markValue_data()
     QTest::newRow("full-width digits") << "１００" << 0.0;
     QTest::newRow("many leading zeros") << QString(40, QLatin1Char('0')) + "92.5" << 92.5;
     QTest::newRow("many decimals") << "99.99999999999999999999" << 100.0;
+    QTest::newRow("a hair above 150") << "150.0000000000000000001" << 150.0;
 }
 
 void tst_ScoreStatistics::markValue()
@@ -72,6 +73,19 @@ void tst_ScoreStatistics::acceptableMark_data()
     QTest::newRow("point alone") << "." << true;
     QTest::newRow("two points") << "1.2.3" << true;
     QTest::newRow("tiny") << "0.00001" << true;
+    // Above or at 150 is decided on the digits as typed, not on the nearest double.
+    QTest::newRow("150.0") << "150.0" << true;
+    QTest::newRow("150 and a point") << "150." << true;
+    QTest::newRow("150 with many zeros") << "150.000000000000000000" << true;
+    QTest::newRow("150, zeros all round")
+        << QString(400, QLatin1Char('0')) + "150." + QString(400, QLatin1Char('0')) << true;
+    QTest::newRow("a hair below 150") << "149.99999999999999999999" << true;
+    QTest::newRow("a hair above 150") << "150.0000000000000000001" << false;
+    QTest::newRow("far out above 150") << "0150." + QString(400, QLatin1Char('0')) + "1" << false;
+    QTest::newRow("second point after 150.0") << "150.0.1" << true;
+    QTest::newRow("second point after 150.1") << "150.1.0" << false;
+    QTest::newRow("1500") << "1500" << false;
+    QTest::newRow("point before 150") << ".150" << true;
     QTest::newRow("151") << "151" << false;
     QTest::newRow("150.5") << "150.5" << false;
     QTest::newRow("150.01") << "150.01" << false;
@@ -85,6 +99,8 @@ void tst_ScoreStatistics::acceptableMark_data()
     QTest::newRow("with unit") << "85分" << false;
     QTest::newRow("full-width digits") << "１００" << false;
     QTest::newRow("exponent") << "1e2" << false;
+    QTest::newRow("exponent of 150") << "1.5e2" << false;
+    QTest::newRow("minus 150") << "-150" << false;
     QTest::newRow("line break") << "85\n" << false;
     QTest::newRow("empty") << "" << false;
 }
@@ -246,7 +262,8 @@ void tst_ScoreStatistics::statsDriver()
                                             "92.5|60|59.5|100|77\r\n"
                                             "85|151|200\n"
                                             "85||90\n"
-                                            "85|8\\t5\n")
+                                            "85|8\\t5\n"
+                                            "150.0|150.0000000000000000001\n")
                                  .toUtf8();
     const QByteArray expected = QStringLiteral(" 255分----共 3人\t 85分\t 4.08\t 90分\t 80分\t 2人\t 1人\t "
                                                "0人\t 0人\t 0人\t 1人\t 2人\t 0人\t 0人\n"
@@ -255,7 +272,8 @@ void tst_ScoreStatistics::statsDriver()
                                                "1人\t 1人\t 1人\t 1人\t 1人\t 0人\t 1人\t 1人\n"
                                                "<refused>\t151\n"
                                                "<refused>\t\n"
-                                               "<refused>\t8\\t5\n")
+                                               "<refused>\t8\\t5\n"
+                                               "<refused>\t150.0000000000000000001\n")
                                     .toUtf8();
 
     QProcess tool;
