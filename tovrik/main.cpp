@@ -18,6 +18,8 @@ int main(int argc, char *argv[])
         return *exitCode;
 
     QApplication app(argc, argv);
+    if (const std::optional<int> exitCode = commandLine::handleRest(QApplication::arguments(), about))
+        return *exitCode;
     QApplication::setApplicationVersion(about.version);
     firstWindow::quitOnceShownIfAsked(startTovrik());
     const int rc = app.exec();

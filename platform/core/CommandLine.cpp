@@ -15,50 +15,12 @@ namespace commandLine {
 
 namespace {
 
-// Options that QGuiApplication, QApplication and the X11 platform take from the command line.
-// They are parsed here only so that they are not taken for unknown ones.
-const char *const kQtValueOptions[] = {
-    "platform",
-    "platformpluginpath",
-    "platformtheme",
-    "plugin",
-    "qwindowgeometry",
-    "qwindowicon",
-    "qwindowtitle",
-    "session",
-    "display",
-    "geometry",
-    "name",
-    "title",
-    "icon",
-    "visual",
-    "ncols",
-    "style",
-    "stylesheet",
-    "qmljsdebugger",
-};
-const char *const kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "cmap", "sync"};
-
 struct Options {
     QCommandLineOption help {{QStringLiteral("h"), QStringLiteral("help")},
                              QStringLiteral("显示本帮助并退出")};
     QCommandLineOption version {{QStringLiteral("v"), QStringLiteral("version")},
                                 QStringLiteral("显示版本并退出")};
 };
-
-void addQtOptions(QCommandLineParser &parser)
-{
-    for (const char *name : kQtValueOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char *name : kQtFlagOptions) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-}
 
 QString optionNames(const QCommandLineOption &option)
 {
@@ -119,25 +81,51 @@ QString usageError(const About &about, const QString &what)
     return QStringLiteral("%1：%2\n请用“%1 --help”查看可用的选项。\n").arg(about.program, what);
 }
 
+// Whether the command line names the option, before a "--" that ends the options.
+bool names(const QStringList &arguments, const QCommandLineOption &option)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            return false;
+        for (const QString &name : option.names()) {
+            if (argument == QLatin1Char('-') + name || argument == QLatin1String("--") + name)
+                return true;
+        }
+    }
+    return false;
+}
+
+void print(const Outcome &outcome)
+{
+    const QByteArray out = inLocaleEncoding(outcome.out);
+    const QByteArray err = inLocaleEncoding(outcome.err);
+    std::fwrite(out.constData(), 1, out.size(), stdout);
+    std::fwrite(err.constData(), 1, err.size(), stderr);
+    std::fflush(stdout);
+}
+
 } // namespace
 
-Outcome read(const QStringList &arguments, const About &about)
+Outcome readEarly(const QStringList &arguments, const About &about)
+{
+    const Options options;
+    // Help and version win over everything else on the line, as with most programs.
+    if (names(arguments, options.help))
+        return end(0, helpText(about, options), QString());
+    if (names(arguments, options.version))
+        return end(0, about.program + QLatin1Char(' ') + about.version + QLatin1Char('\n'), QString());
+    return {};
+}
+
+Outcome readRest(const QStringList &arguments, const About &about)
 {
     const Options options;
     QCommandLineParser parser;
-    // "-platform" is one option, as Qt reads it, not the letters p, l, a …
+    // "-bogus" is one option, as Qt reads its own, not the letters b, o, g …
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(options.help);
     parser.addOption(options.version);
-    addQtOptions(parser);
-
-    const bool parsed = parser.parse(arguments);
-    // Help and version win over everything else on the line, as with most programs.
-    if (parser.isSet(options.help))
-        return end(0, helpText(about, options), QString());
-    if (parser.isSet(options.version))
-        return end(0, about.program + QLatin1Char(' ') + about.version + QLatin1Char('\n'), QString());
-    if (!parsed) {
+    if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         const QString what = unknown.isEmpty()
             ? QStringLiteral("选项缺少取值")
@@ -156,14 +144,19 @@ std::optional<int> handle(int argc, char *argv[], const About &about)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const Outcome outcome = read(arguments, about);
+    const Outcome outcome = readEarly(arguments, about);
     if (outcome.start)
         return std::nullopt;
-    const QByteArray out = inLocaleEncoding(outcome.out);
-    const QByteArray err = inLocaleEncoding(outcome.err);
-    std::fwrite(out.constData(), 1, out.size(), stdout);
-    std::fwrite(err.constData(), 1, err.size(), stderr);
-    std::fflush(stdout);
+    print(outcome);
+    return outcome.exitCode;
+}
+
+std::optional<int> handleRest(const QStringList &arguments, const About &about)
+{
+    const Outcome outcome = readRest(arguments, about);
+    if (outcome.start)
+        return std::nullopt;
+    print(outcome);
     return outcome.exitCode;
 }
 

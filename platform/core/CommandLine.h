@@ -5,8 +5,9 @@
 
 #include <optional>
 
-// The command line of a windowed program, read before its application object exists, so that
-// --help and --version print and end without a display.
+// The command line of a windowed program: --help and --version are read before its application
+// object exists, so that they print and end without a display; the rest once Qt has taken its own
+// options.
 namespace commandLine {
 
 // What a program says about itself.
@@ -28,14 +29,21 @@ struct Outcome {
 // The exit code of a wrong command line (an unknown option, a missing value, an argument).
 inline constexpr int kUsageError = 2;
 
-// Reads the arguments (the first is the program itself). -h/--help and -v/--version give the
-// Chinese help or the version and exit code 0; an unknown option or any argument gives a
-// Chinese message and kUsageError. Qt's own options (-platform, -style, -session …) are
-// accepted and left for the application object.
-Outcome read(const QStringList &arguments, const About &about);
+// Reads the arguments (the first is the program itself) before the application object exists:
+// -h/--help and -v/--version give the Chinese help or the version and exit code 0, whatever else
+// stands on the line; anything else is left for later.
+Outcome readEarly(const QStringList &arguments, const About &about);
 
-// read() on main()'s arguments, printing what it says. Gives the exit code when the program
-// is to end now, nothing when it is to start.
+// Reads what the application object left of the arguments once it took Qt's own options
+// (-platform, -style, -session …): an unknown option or any argument gives a Chinese message and
+// kUsageError.
+Outcome readRest(const QStringList &arguments, const About &about);
+
+// readEarly() on main()'s arguments, printing what it says. Gives the exit code when the program
+// is to end now, nothing when it is to go on.
 std::optional<int> handle(int argc, char *argv[], const About &about);
+
+// readRest() on QCoreApplication::arguments(), printing what it says; the same answer.
+std::optional<int> handleRest(const QStringList &arguments, const About &about);
 
 } // namespace commandLine
