@@ -1,8 +1,7 @@
 // The drill's reading of a typed answer on any text, in one of several locales (the first byte
 // chooses it): no crash; a value only for a text that holds a digit; the exact number for plain
 // digits with an optional fraction (full-width forms included), halves going to the even
-// neighbour; no value beyond the 32-bit range. The leading number of a label text is never
-// negative and is the digits' value when they fit.
+// neighbour; no value beyond the 32-bit range.
 #include "FuzzText.h"
 
 #include "logic/TextNumbers.h"

@@ -1,15 +1,13 @@
 #include "core/CommandLine.h"
 
+#include "core/LocaleCodeset.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QStringEncoder>
 
 #include <clocale>
 #include <cstdio>
-
-#ifndef Q_OS_WIN
-#include <langinfo.h>
-#endif
 
 namespace commandLine {
 
@@ -56,19 +54,11 @@ QString asTyped(const QStringList &arguments, const QString &name)
 // that Qt does not know. No application object exists yet to have set the locale up.
 QByteArray inLocaleEncoding(const QString &text)
 {
-#ifdef Q_OS_WIN
-    return text.toLocal8Bit();
-#else
     std::setlocale(LC_CTYPE, "");
-    const QByteArray codeset(nl_langinfo(CODESET));
-    if (codeset.isEmpty() || codeset == "ANSI_X3.4-1968" || codeset == "ASCII" || codeset == "US-ASCII"
-        || codeset == "646")
-        return text.toUtf8();
-    QStringEncoder encoder(codeset.constData());
+    QStringEncoder encoder(codeset::ofLocale().constData());
     if (!encoder.isValid())
         return text.toUtf8();
     return encoder.encode(text);
-#endif
 }
 
 Outcome end(int exitCode, const QString &out, const QString &err)

@@ -11,7 +11,8 @@ namespace {
 
 constexpr int kSignificant = 15;
 
-// A fixed buffer for the number text, so that writing it allocates nothing.
+// A fixed buffer the number text is written into, character by character, before it becomes
+// the one string returned.
 class TextBuffer
 {
 public:

@@ -1,7 +1,7 @@
 #include "logic/CaretEditing.h"
 
 #include "engine/ExpressionChecker.h"
-#include "engine/NumberText.h"
+#include "logic/EngineText.h"
 
 #include <algorithm>
 #include <string_view>
@@ -105,15 +105,13 @@ int caretAfterNormalising(QStringView boxText, int caret)
 {
     const QString prefix = toCrLf(boxText.left(std::clamp(caret, 0, length(boxText))));
     engine::CharList list;
-    const std::u16string normalised = engine::NormaliseExpression(
-        std::u16string_view(reinterpret_cast<const char16_t *>(prefix.utf16()), prefix.size()), list);
+    const std::u16string normalised = engine::NormaliseExpression(engineText::view(prefix), list);
     return static_cast<int>(normalised.size());
 }
 
 QString countPanelText(QStringView boxText)
 {
-    return QStringLiteral("字符总数：")
-        + QString::fromStdU16String(engine::FormatResult(static_cast<double>(crLfLength(boxText))));
+    return QStringLiteral("字符总数：") + engineText::numberText(static_cast<double>(crLfLength(boxText)));
 }
 
 } // namespace caret

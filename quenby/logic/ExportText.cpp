@@ -1,5 +1,7 @@
 #include "logic/ExportText.h"
 
+#include "core/LocaleCodeset.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,9 +13,6 @@
 #include <optional>
 #include <string>
 
-#ifndef Q_OS_WIN
-#include <langinfo.h>
-#endif
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/file.h>
@@ -350,17 +349,7 @@ QString filePathFor(const QString &folder, const QString &fileName)
 
 QByteArray localeEncodingName()
 {
-#ifdef Q_OS_WIN
-    return QByteArray(QStringConverter::nameForEncoding(QStringConverter::System));
-#else
-    const QByteArray codeset(nl_langinfo(CODESET));
-    // The C locale's plain ASCII cannot hold the program's Chinese texts; Qt itself takes the
-    // C locale for UTF-8.
-    if (codeset.isEmpty() || codeset == "ANSI_X3.4-1968" || codeset == "ASCII" || codeset == "US-ASCII"
-        || codeset == "646")
-        return QByteArrayLiteral("UTF-8");
-    return codeset;
-#endif
+    return codeset::ofLocale();
 }
 
 AppendOutcome appendLines(const QString &folder, const QString &fileName, const QStringList &lines,

@@ -78,10 +78,7 @@ QStringList lines()
 
 QString text()
 {
-    QString out;
-    for (const QString &line : lines())
-        out += line + QStringLiteral("\r\n");
-    return out;
+    return lines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
 } // namespace help

@@ -1,7 +1,6 @@
 #include "logic/Practice.h"
 
 #include "core/RandomSource.h"
-#include "engine/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,11 +64,6 @@ Question drawLargeMulDiv(RandomSource &random)
     return {q * y, kDivide, y};
 }
 
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 // A box's operand text: blanks, then at most nine ASCII digits.
 std::optional<int> operandValue(const QString &text)
 {
@@ -105,15 +99,9 @@ Question drawQuestion(Kind kind, RandomSource &random)
     throw std::invalid_argument("practice: no question kind " + std::to_string(static_cast<int>(kind)));
 }
 
-QString numberText(double value)
-{
-    const std::u16string text = engine::FormatResult(value);
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool isValidAnswer(const QString &answer)
 {
-    return !answer.isEmpty() && std::all_of(answer.begin(), answer.end(), isAsciiDigit);
+    return !answer.isEmpty() && std::all_of(answer.begin(), answer.end(), engineText::isAsciiDigit);
 }
 
 std::optional<double> rightAnswer(const QString &xText, const QString &opText, const QString &yText)

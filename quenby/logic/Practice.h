@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/EngineText.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -46,7 +48,7 @@ struct Question {
 Question drawQuestion(Kind kind, RandomSource &random);
 
 // The number text of the calculator: " 7", " 100", "-3".
-QString numberText(double value);
+using engineText::numberText;
 
 // True when the answer is one or more of the ASCII digits 0 to 9 and nothing else.
 bool isValidAnswer(const QString &answer);

@@ -1,6 +1,6 @@
 #include "logic/ScoreStatistics.h"
 
-#include "engine/NumberText.h"
+#include "logic/EngineText.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,15 +10,8 @@
 namespace stats {
 namespace {
 
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-QString numberText(double value)
-{
-    return QString::fromStdU16String(engine::FormatResult(value));
-}
+using engineText::isAsciiDigit;
+using engineText::numberText;
 
 QString countText(std::int64_t count)
 {
