@@ -30,9 +30,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
-#include <iterator>
 #include <vector>
 
 namespace {
