@@ -35,6 +35,9 @@ class tst_Form3 : public QObject
     Q_OBJECT
 
 private slots:
+    // The typed numbers of these cases ("12.5", "2.5") are written for a point as the decimal
+    // separator; the reading in other locales is tested with the text numbers themselves.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init();
     void cleanup();
 
