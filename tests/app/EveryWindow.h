@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QuenbyStartup.h"
+#include "TovrikStartup.h"
 #include "widgets/WindowRegistry.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
@@ -39,4 +41,13 @@ inline void addEveryWindowRow()
     QTest::newRow("Form4") << Opener([&] { return registry.show<Form4>(); });
     QTest::newRow("Form7") << Opener([&] { return registry.show<Form7>(); });
     QTest::newRow("Form5") << Opener([&] { return registry.show<Form5>(); });
+}
+
+// Starts both programs as their main() does (palette, Enter, translations, fonts, services) and
+// closes their first windows again, so each test opens what it needs.
+inline void startBothPrograms()
+{
+    startQuenby();
+    startTovrik();
+    WindowRegistry::instance().destroyAll();
 }

@@ -2,6 +2,7 @@
 // in the boxes that give it one, and a held Enter's auto-repeat never presses a button of a window
 // that opened while it was held.
 
+#include "EveryWindow.h"
 #include "QuenbyStartup.h"
 #include "TovrikStartup.h"
 #include "support/WindowTest.h"
@@ -35,12 +36,7 @@ class tst_EnterKey : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        startQuenby();
-        startTovrik();
-        WindowRegistry::instance().destroyAll();
-    }
+    void initTestCase() { startBothPrograms(); }
     void cleanup() { WindowRegistry::instance().destroyAll(); }
 
     void enterPressesTheFocusedButton_data();

@@ -6,6 +6,7 @@
 // they were made with (pictures/FINGERPRINT); elsewhere the check says so and skips.
 // scripts/update-pictures makes the references anew.
 
+#include "EveryWindow.h"
 #include "QuenbyStartup.h"
 #include "TovrikStartup.h"
 #include "core/Services.h"
@@ -160,9 +161,7 @@ void tst_Pictures::initTestCase()
         QApplication::setPalette(darkDesktop());
     // The caret stands still, so a picture does not depend on the moment it is taken.
     QApplication::setCursorFlashTime(0);
-    startQuenby();
-    startTovrik();
-    WindowRegistry::instance().destroyAll();
+    startBothPrograms();
 
     m_fingerprint = fingerprint();
     QFile made(referenceFolder() + QStringLiteral("/FINGERPRINT"));

@@ -179,12 +179,7 @@ class tst_WholeTexts : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        startQuenby();
-        startTovrik();
-        WindowRegistry::instance().destroyAll();
-    }
+    void initTestCase() { startBothPrograms(); }
     void cleanup() { WindowRegistry::instance().destroyAll(); }
     void noTextIsCut_data() { addEveryWindowRow(); }
     void noTextIsCut();
