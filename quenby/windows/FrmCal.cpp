@@ -759,9 +759,69 @@ void FrmCal::mnuEditPaste_Click()
     placeCaret(m_caretPos);
 }
 
+namespace {
+
+// What the save dialog writes, read from the windows as they stand at that moment.
+SaveContent contentToSave()
+{
+    const WindowRegistry &windows = WindowRegistry::instance();
+    SaveContent content;
+    if (const FrmCal *calculator = windows.find<FrmCal>()) {
+        content.expression = calculator->inputText();
+        content.result = calculator->outputText();
+    }
+    if (const frmTj *statistics = windows.find<frmTj>()) {
+        content.marks = statistics->markTexts();
+        content.results = statistics->resultTexts();
+    }
+    return content;
+}
+
+void showCalculator()
+{
+    WindowRegistry::instance().show<FrmCal>();
+}
+
+} // namespace
+
+frmSave *FrmCal::openSaveDialog()
+{
+    frmSave *dialog = WindowRegistry::instance().show<frmSave>();
+    dialog->setContentSource(contentToSave);
+    return dialog;
+}
+
+frmTj *FrmCal::openStatistics()
+{
+    WindowRegistry &windows = WindowRegistry::instance();
+    if (!windows.find<frmTj>()) {
+        frmTj *statistics = windows.open<frmTj>();
+        statistics->setContentSource(contentToSave);
+        connect(statistics, &frmTj::savingMarks, statistics, [] {
+            if (FrmCal *calculator = WindowRegistry::instance().find<FrmCal>())
+                calculator->clearBoxes();
+        });
+        connect(statistics, &frmTj::closed, statistics, showCalculator);
+    }
+    return windows.show<frmTj>();
+}
+
+frmKs *FrmCal::openPractice()
+{
+    WindowRegistry &windows = WindowRegistry::instance();
+    if (!windows.find<frmKs>()) {
+        frmKs *practice = windows.open<frmKs>();
+        // The calculator is out of the way while a pupil practises.
+        if (FrmCal *calculator = windows.find<FrmCal>())
+            calculator->hide();
+        connect(practice, &frmKs::closed, practice, showCalculator);
+    }
+    return windows.show<frmKs>();
+}
+
 void FrmCal::mnuFileSave_Click()
 {
-    WindowRegistry::instance().show<frmSave>();
+    openSaveDialog();
 }
 
 void FrmCal::muFileExit_Click()
@@ -771,13 +831,12 @@ void FrmCal::muFileExit_Click()
 
 void FrmCal::mnuJxTj_Click()
 {
-    WindowRegistry::instance().show<frmTj>();
+    openStatistics();
 }
 
 void FrmCal::mnuJxKs_Click()
 {
-    // The practice window hides this one itself when it opens.
-    WindowRegistry::instance().show<frmKs>();
+    openPractice();
 }
 
 void FrmCal::mnuHelpHelp_Click()
@@ -806,12 +865,12 @@ void FrmCal::Toolbar1_ButtonClick(int number)
         mnuEditPaste_Click();
         break;
     case 5:
-        WindowRegistry::instance().show<frmTj>();
+        openStatistics();
         hide();
         break;
     case 6:
         hide();
-        WindowRegistry::instance().show<frmKs>();
+        openPractice();
         break;
     case 7:
         mnuHelpHelp_Click();

@@ -13,6 +13,9 @@ class QPoint;
 class QPushButton;
 class QStatusBar;
 class QToolBar;
+class frmKs;
+class frmSave;
+class frmTj;
 
 // The calculator window: a whole expression is built in txtIn by typing, by the keypad Cmd_0 to
 // Cmd_23, by the caret buttons or by the window's own clipboard, and "=" (or Enter in txtIn)
@@ -40,6 +43,13 @@ public:
     QString outputText() const;
     // Sets the texts of txtIn and txtOut to "".
     void clearBoxes();
+
+    // The windows the calculator opens, each shown and brought forward. A fresh one is told what
+    // the save dialog writes and when the calculator hides and shows again; none of them needs a
+    // calculator to be open, and one that brings the calculator back opens a fresh one if need be.
+    static frmSave *openSaveDialog();
+    static frmTj *openStatistics();
+    static frmKs *openPractice();
 
     // The kept caret position in txtIn, and the window's own clipboard.
     int caretPos() const { return m_caretPos; }
