@@ -6,6 +6,7 @@
 #include "widgets/FormKit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
+#include "windows/ExpressionBox.h"
 #include "windows/frmAbout.h"
 #include "windows/frmHelp.h"
 #include "windows/frmKs.h"
@@ -31,110 +32,14 @@
 #include <QToolBar>
 
 #include <algorithm>
-#include <functional>
 #include <initializer_list>
 #include <string_view>
 
 namespace {
 
-// A text box of this window: the clipboard keys belong to the window's own clipboard commands,
-// whichever box has the focus.
-class WindowClipboardBox : public QPlainTextEdit
-{
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-protected:
-    bool event(QEvent *e) override
-    {
-        if (e->type() == QEvent::ShortcutOverride) {
-            auto *key = static_cast<QKeyEvent *>(e);
-            if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut)
-                || key->matches(QKeySequence::Paste)) {
-                e->ignore();
-                return true;
-            }
-        }
-        return QPlainTextEdit::event(e);
-    }
-};
-
-// The expression box: tells the window about its keys and mouse buttons, and takes no text from
-// outside the window: no drops, no middle-button paste of the selection, and no drags of its
-// text (a click inside a selection places the caret there, as a click anywhere else does).
-class ExpressionBox : public WindowClipboardBox
-{
-public:
-    using WindowClipboardBox::WindowClipboardBox;
-
-    std::function<void(QKeyEvent *)> onKeyDown;
-    std::function<void(QMouseEvent *)> onMouseDown;
-    std::function<void(QMouseEvent *)> onMouseUp;
-    std::function<void()> afterInput;
-
-protected:
-    void keyPressEvent(QKeyEvent *e) override
-    {
-        onKeyDown(e);
-        WindowClipboardBox::keyPressEvent(e);
-        afterInput();
-    }
-
-    void inputMethodEvent(QInputMethodEvent *e) override
-    {
-        WindowClipboardBox::inputMethodEvent(e);
-        afterInput();
-    }
-
-    void mousePressEvent(QMouseEvent *e) override
-    {
-        if (e->button() == Qt::LeftButton && !(e->modifiers() & Qt::ShiftModifier)) {
-            QTextCursor cursor = textCursor();
-            cursor.clearSelection();
-            setTextCursor(cursor);
-        }
-        if (e->button() == Qt::MiddleButton)
-            e->accept();
-        else
-            WindowClipboardBox::mousePressEvent(e);
-        onMouseDown(e);
-    }
-
-    void mouseReleaseEvent(QMouseEvent *e) override
-    {
-        if (e->button() == Qt::MiddleButton)
-            e->accept();
-        else
-            WindowClipboardBox::mouseReleaseEvent(e);
-        onMouseUp(e);
-    }
-
-    bool canInsertFromMimeData(const QMimeData *) const override { return false; }
-    void insertFromMimeData(const QMimeData *) override { }
-};
-
 std::u16string_view view(const QString &s)
 {
     return std::u16string_view(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
-}
-
-// Makes one change to a text box through its document, so that the box's own undo keeps working.
-void applyEdit(QPlainTextEdit *box, const caret::Edit &edit)
-{
-    if (!edit.changesText())
-        return;
-    QTextCursor cursor(box->document());
-    cursor.setPosition(edit.from);
-    cursor.setPosition(edit.to, QTextCursor::KeepAnchor);
-    if (edit.insert.isEmpty())
-        cursor.removeSelectedText();
-    else
-        cursor.insertText(edit.insert);
-}
-
-int boxLength(const QPlainTextEdit *box)
-{
-    return box->document()->characterCount() - 1;
 }
 
 // The faces of the window's controls.
@@ -307,9 +212,8 @@ QPushButton *makeButton(FrmCal *window, QWidget *parent, const ButtonCell &cell)
 {
     auto *button = form::add<QPushButton>(parent, cell.name, QString::fromUtf8(cell.caption), cell.at,
                                           faceFont(Face::Song, 9));
-    button->setToolTip(QString::fromUtf8(cell.tip));
-    button->setAccessibleDescription(button->toolTip());
-    button->setAccessibleName(QString::fromUtf8(cell.spoken));
+    form::setTip(button, QString::fromUtf8(cell.tip));
+    form::describe(button, QString::fromUtf8(cell.spoken));
     QObject::connect(button, &QPushButton::clicked, window, cell.click);
     return button;
 }
@@ -446,19 +350,18 @@ void FrmCal::buildToolbar()
 
 void FrmCal::buildBoxes()
 {
-    auto *box = form::add<ExpressionBox>(centralWidget(), "txtIn", {240, 840, 4215, 975},
-                                         faceFont(Face::Song, 10.5));
-    txtIn = box;
+    txtIn = form::add<ExpressionBox>(centralWidget(), "txtIn", {240, 840, 4215, 975},
+                                     faceFont(Face::Song, 10.5));
     txtIn->setAccessibleName(QStringLiteral("表达式"));
     txtIn->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtIn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtIn->setTabChangesFocus(true);
     txtIn->setContextMenuPolicy(Qt::NoContextMenu);
     txtIn->setAcceptDrops(false);
-    box->onKeyDown = [this](QKeyEvent *e) { txtIn_KeyDown(e); };
-    box->afterInput = [this] { followCaret(); };
-    box->onMouseDown = [this](QMouseEvent *e) { txtIn_MouseDown(e); };
-    box->onMouseUp = [this](QMouseEvent *e) { txtIn_MouseUp(e); };
+    connect(txtIn, &ExpressionBox::keyDown, this, &FrmCal::txtIn_KeyDown);
+    connect(txtIn, &ExpressionBox::inputHandled, this, &FrmCal::followCaret);
+    connect(txtIn, &ExpressionBox::mouseDown, this, &FrmCal::txtIn_MouseDown);
+    connect(txtIn, &ExpressionBox::mouseUp, this, &FrmCal::txtIn_MouseUp);
     connect(txtIn, &QPlainTextEdit::textChanged, this, &FrmCal::txtIn_Change);
 
     txtOut = form::add<WindowClipboardBox>(centralWidget(), "txtOut", {960, 1920, 3495, 495},
@@ -529,10 +432,9 @@ void FrmCal::buildKeypad()
         const QByteArray name = "Cmd_" + QByteArray::number(cell.index);
         auto *button = form::add<QPushButton>(centralWidget(), name.constData(),
                                               QString::fromUtf8(cell.caption), cell.at, keyFont(cell.face));
-        button->setToolTip(QString::fromUtf8(cell.tip));
-        button->setAccessibleDescription(button->toolTip());
+        form::setTip(button, QString::fromUtf8(cell.tip));
         if (cell.spoken)
-            button->setAccessibleName(QString::fromUtf8(cell.spoken));
+            form::describe(button, QString::fromUtf8(cell.spoken));
         Cmd->addButton(button, cell.index);
     }
     connect(Cmd, &QButtonGroup::idClicked, this, &FrmCal::Cmd_Click);
@@ -589,7 +491,7 @@ void FrmCal::chainTabOrder()
 
 QString FrmCal::inputText() const
 {
-    return caret::toCrLf(boxText());
+    return caret::toCrLf(txtIn->rawText());
 }
 
 QString FrmCal::outputText() const
@@ -599,32 +501,27 @@ QString FrmCal::outputText() const
 
 void FrmCal::clearBoxes()
 {
-    applyEdit(txtIn, caret::Edit {0, boxLength(txtIn), QString(), 0});
+    txtIn->apply(caret::Edit {0, txtIn->length(), QString(), 0});
     txtOut->setPlainText(QString());
-}
-
-QString FrmCal::boxText() const
-{
-    // toPlainText() would turn a no-break space into a blank.
-    QString text = txtIn->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
 }
 
 int FrmCal::restoreCaret()
 {
-    const int pos = caret::restore(boxText(), m_caretPos);
-    placeCaret(pos);
+    const int pos = caret::restore(txtIn->rawText(), m_caretPos);
+    txtIn->placeCaret(pos);
     return pos;
 }
 
-void FrmCal::placeCaret(int pos)
+void FrmCal::keepCaret(int pos)
 {
-    txtIn->setFocus(Qt::OtherFocusReason);
-    QTextCursor cursor = txtIn->textCursor();
-    cursor.setPosition(std::clamp(pos, 0, boxLength(txtIn)));
-    txtIn->setTextCursor(cursor);
+    m_caretPos = pos;
+    txtIn->placeCaret(pos);
+}
+
+void FrmCal::commitEdit(const caret::Edit &edit)
+{
+    txtIn->apply(edit);
+    keepCaret(edit.caretPos);
 }
 
 void FrmCal::followCaret()
@@ -638,35 +535,27 @@ void FrmCal::Cmd_Click(int index)
     if (!button)
         return;
     restoreCaret();
-    const caret::Edit edit = caret::insertAt(boxText(), m_caretPos, button->text());
-    m_caretPos = edit.caretPos;
-    applyEdit(txtIn, edit);
-    placeCaret(m_caretPos);
+    commitEdit(caret::insertAt(txtIn->rawText(), m_caretPos, button->text()));
 }
 
 void FrmCal::cmdLeft_Click()
 {
     restoreCaret();
-    m_caretPos = caret::left(boxText(), m_caretPos);
-    placeCaret(m_caretPos);
+    keepCaret(caret::left(txtIn->rawText(), m_caretPos));
 }
 
 void FrmCal::cmdRight_Click()
 {
     restoreCaret();
-    m_caretPos = caret::right(boxText(), m_caretPos);
-    placeCaret(m_caretPos);
+    keepCaret(caret::right(txtIn->rawText(), m_caretPos));
 }
 
 void FrmCal::cmdBack_Click()
 {
     restoreCaret();
-    const caret::Edit edit = caret::backspace(boxText(), m_caretPos);
-    if (!edit.changesText())
-        return;
-    m_caretPos = edit.caretPos;
-    applyEdit(txtIn, edit);
-    placeCaret(m_caretPos);
+    const caret::Edit edit = caret::backspace(txtIn->rawText(), m_caretPos);
+    if (edit.changesText())
+        commitEdit(edit);
 }
 
 void FrmCal::cmdClr_Click()
@@ -680,13 +569,13 @@ void FrmCal::cmdCal_Click()
     const engine::Evaluation result = engine::EvaluateExpression(view(inputText()));
     if (result.hasNormalised) {
         const QString normalised = QString::fromStdU16String(result.normalised);
-        const QString current = boxText();
+        const QString current = txtIn->rawText();
         if (normalised != current) {
             // The caret stays beside the same character; the kept position is not touched.
             QTextCursor cursor = txtIn->textCursor();
             const int caretThere = caret::caretAfterNormalising(current, cursor.position());
-            applyEdit(txtIn, caret::Edit {0, static_cast<int>(current.size()), normalised, 0});
-            cursor.setPosition(std::clamp(caretThere, 0, boxLength(txtIn)));
+            txtIn->apply(caret::Edit {0, static_cast<int>(current.size()), normalised, 0});
+            cursor.setPosition(std::clamp(caretThere, 0, txtIn->length()));
             txtIn->setTextCursor(cursor);
         }
     }
@@ -695,7 +584,7 @@ void FrmCal::cmdCal_Click()
 
 void FrmCal::txtIn_Change()
 {
-    Panels_2->setText(caret::countPanelText(boxText()));
+    Panels_2->setText(caret::countPanelText(txtIn->rawText()));
 }
 
 void FrmCal::txtIn_KeyDown(QKeyEvent *event)
@@ -735,33 +624,88 @@ void FrmCal::showResultMenu(const QPoint &at)
 void FrmCal::mnuEditCopy_Click()
 {
     const QTextCursor selection = txtIn->textCursor();
-    m_clipText
-        = boxText().mid(selection.selectionStart(), selection.selectionEnd() - selection.selectionStart());
+    m_clipText = txtIn->rawText().mid(selection.selectionStart(),
+                                      selection.selectionEnd() - selection.selectionStart());
 }
 
 void FrmCal::mnuEditCut_Click()
 {
     const QTextCursor selection = txtIn->textCursor();
-    const QString text = boxText();
+    const QString text = txtIn->rawText();
     const caret::Edit edit = caret::cut(text, selection.anchor(), selection.position());
-    m_caretPos = edit.caretPos;
     m_clipText = text.mid(edit.from, edit.to - edit.from);
-    applyEdit(txtIn, edit);
-    placeCaret(m_caretPos);
+    commitEdit(edit);
 }
 
 void FrmCal::mnuEditPaste_Click()
 {
     restoreCaret();
-    const caret::Edit edit = caret::insertAt(boxText(), m_caretPos, m_clipText);
-    m_caretPos = edit.caretPos;
-    applyEdit(txtIn, edit);
-    placeCaret(m_caretPos);
+    commitEdit(caret::insertAt(txtIn->rawText(), m_caretPos, m_clipText));
+}
+
+namespace {
+
+// What the save dialog writes, read from the windows as they stand at that moment.
+SaveContent contentToSave()
+{
+    const WindowRegistry &windows = WindowRegistry::instance();
+    SaveContent content;
+    if (const FrmCal *calculator = windows.find<FrmCal>()) {
+        content.expression = calculator->inputText();
+        content.result = calculator->outputText();
+    }
+    if (const frmTj *statistics = windows.find<frmTj>()) {
+        content.marks = statistics->markTexts();
+        content.results = statistics->resultTexts();
+    }
+    return content;
+}
+
+void showCalculator()
+{
+    WindowRegistry::instance().show<FrmCal>();
+}
+
+} // namespace
+
+frmSave *FrmCal::openSaveDialog()
+{
+    frmSave *dialog = WindowRegistry::instance().show<frmSave>();
+    dialog->setContentSource(contentToSave);
+    return dialog;
+}
+
+frmTj *FrmCal::openStatistics()
+{
+    WindowRegistry &windows = WindowRegistry::instance();
+    if (!windows.find<frmTj>()) {
+        frmTj *statistics = windows.open<frmTj>();
+        statistics->setContentSource(contentToSave);
+        connect(statistics, &frmTj::savingMarks, statistics, [] {
+            if (FrmCal *calculator = WindowRegistry::instance().find<FrmCal>())
+                calculator->clearBoxes();
+        });
+        connect(statistics, &frmTj::closed, statistics, showCalculator);
+    }
+    return windows.show<frmTj>();
+}
+
+frmKs *FrmCal::openPractice()
+{
+    WindowRegistry &windows = WindowRegistry::instance();
+    if (!windows.find<frmKs>()) {
+        frmKs *practice = windows.open<frmKs>();
+        // The calculator is out of the way while a pupil practises.
+        if (FrmCal *calculator = windows.find<FrmCal>())
+            calculator->hide();
+        connect(practice, &frmKs::closed, practice, showCalculator);
+    }
+    return windows.show<frmKs>();
 }
 
 void FrmCal::mnuFileSave_Click()
 {
-    WindowRegistry::instance().show<frmSave>();
+    openSaveDialog();
 }
 
 void FrmCal::muFileExit_Click()
@@ -771,13 +715,12 @@ void FrmCal::muFileExit_Click()
 
 void FrmCal::mnuJxTj_Click()
 {
-    WindowRegistry::instance().show<frmTj>();
+    openStatistics();
 }
 
 void FrmCal::mnuJxKs_Click()
 {
-    // The practice window hides this one itself when it opens.
-    WindowRegistry::instance().show<frmKs>();
+    openPractice();
 }
 
 void FrmCal::mnuHelpHelp_Click()
@@ -806,12 +749,12 @@ void FrmCal::Toolbar1_ButtonClick(int number)
         mnuEditPaste_Click();
         break;
     case 5:
-        WindowRegistry::instance().show<frmTj>();
+        openStatistics();
         hide();
         break;
     case 6:
         hide();
-        WindowRegistry::instance().show<frmKs>();
+        openPractice();
         break;
     case 7:
         mnuHelpHelp_Click();

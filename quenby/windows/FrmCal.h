@@ -13,6 +13,14 @@ class QPoint;
 class QPushButton;
 class QStatusBar;
 class QToolBar;
+class ExpressionBox;
+class frmKs;
+class frmSave;
+class frmTj;
+
+namespace caret {
+struct Edit;
+}
 
 // The calculator window: a whole expression is built in txtIn by typing, by the keypad Cmd_0 to
 // Cmd_23, by the caret buttons or by the window's own clipboard, and "=" (or Enter in txtIn)
@@ -40,6 +48,13 @@ public:
     QString outputText() const;
     // Sets the texts of txtIn and txtOut to "".
     void clearBoxes();
+
+    // The windows the calculator opens, each shown and brought forward. A fresh one is told what
+    // the save dialog writes and when the calculator hides and shows again; none of them needs a
+    // calculator to be open, and one that brings the calculator back opens a fresh one if need be.
+    static frmSave *openSaveDialog();
+    static frmTj *openStatistics();
+    static frmKs *openPractice();
 
     // The kept caret position in txtIn, and the window's own clipboard.
     int caretPos() const { return m_caretPos; }
@@ -90,18 +105,18 @@ private:
     // Gives txtIn the focus and puts its caret at the kept position (at most the end of the
     // text), collapsing any selection; gives that caret.
     int restoreCaret();
-    // Gives txtIn the focus and puts its caret at `pos`.
-    void placeCaret(int pos);
+    // Keeps `pos` as the caret position and puts the caret there.
+    void keepCaret(int pos);
+    // Makes one of the window's own edits in txtIn and keeps the caret where the edit leaves it.
+    void commitEdit(const caret::Edit &edit);
     // Takes the current caret of txtIn (the start of a selection) as the kept position.
     void followCaret();
-    // The text of txtIn exactly as it stands, one "\n" per line break.
-    QString boxText() const;
     // Copies the result (its selected part, else all of it) to the system clipboard.
     void copyResult();
     void showResultMenu(const QPoint &at);
 
     QToolBar *Toolbar1 = nullptr;
-    QPlainTextEdit *txtIn = nullptr;
+    ExpressionBox *txtIn = nullptr;
     QPushButton *cmdCal = nullptr;
     QPlainTextEdit *txtOut = nullptr;
     QPushButton *cmdClr = nullptr;

@@ -5,8 +5,6 @@
 #include "core/Services.h"
 #include "widgets/Fonts.h"
 #include "widgets/FormKit.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -165,15 +163,13 @@ void frmKs::addBottomRow()
 
 void frmKs::Form_Load()
 {
-    if (auto *cal = WindowRegistry::instance().find<FrmCal>())
-        cal->hide();
     services::random().reseed();
     resetCounts();
 }
 
 void frmKs::Form_Unload()
 {
-    WindowRegistry::instance().show<FrmCal>();
+    emit closed();
 }
 
 void frmKs::closeEvent(QCloseEvent *event)
@@ -315,7 +311,7 @@ void frmKs::cmdRep_Click()
     cmdBack->setEnabled(false);
 }
 
-// Closing runs Form_Unload, which brings the calculator back.
+// Closing runs Form_Unload, which tells the calculator to come back.
 void frmKs::cmdBack_Click()
 {
     close();

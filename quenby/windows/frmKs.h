@@ -12,8 +12,8 @@ class QListWidget;
 class QPushButton;
 
 // The pupils' oral-arithmetic practice: sets of ten questions of one of six kinds, a verdict line
-// per answer, then the score with a comment and the time used. While it is open the calculator
-// window is hidden; closing it brings the calculator back.
+// per answer, then the score with a comment and the time used. The calculator that opens it hides
+// while it is open and shows again when it closes.
 class frmKs : public QWidget
 {
     Q_OBJECT
@@ -37,6 +37,10 @@ public slots:
     void cmdOK_Click();
     void cmdRep_Click();
     void cmdBack_Click();
+
+signals:
+    // The window closed; the calculator shows again.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

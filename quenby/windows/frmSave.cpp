@@ -4,9 +4,6 @@
 #include "core/Dialogs.h"
 #include "core/Services.h"
 #include "widgets/FormKit.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
-#include "windows/frmTj.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -18,6 +15,8 @@
 #include <QStorageInfo>
 #include <QStyle>
 #include <QTreeWidget>
+
+#include <utility>
 
 namespace {
 
@@ -243,15 +242,22 @@ void frmSave::cmdSave_Click()
     saveAndReport();
 }
 
+void frmSave::setContentSource(std::function<SaveContent()> source)
+{
+    m_contentSource = std::move(source);
+}
+
+SaveContent frmSave::currentContent() const
+{
+    return m_contentSource ? m_contentSource() : SaveContent {};
+}
+
 // Whether there is something to save and the user wants it saved; says so when there is nothing.
 bool frmSave::confirmSaving()
 {
-    // A window that is not open counts as empty. No window pointer is kept across a message box.
-    WindowRegistry &windows = WindowRegistry::instance();
-    const FrmCal *calculator = windows.find<FrmCal>();
-    const frmTj *statistics = windows.find<frmTj>();
-    const bool noExpression = !calculator || calculator->inputText().isEmpty();
-    if (noExpression && (!statistics || statistics->markCount() == 0)) {
+    // What to save is read again after the message box: nothing of another window is kept across it.
+    const SaveContent content = currentContent();
+    if (content.expression.isEmpty() && content.marks.isEmpty()) {
         services::dialogs().inform(this, QStringLiteral("没有数据"), QStringLiteral("请输入数据"));
         return false;
     }
@@ -264,10 +270,10 @@ void frmSave::saveAndReport()
 {
     const QString folder = m_fileListFolder;
     const QString fileName = txtFileName->text();
-    const frmTj *statistics = WindowRegistry::instance().find<frmTj>();
-    const exporttext::AppendOutcome outcome = statistics && statistics->markCount() > 0
-        ? WriteScoreReport(folder, fileName)
-        : WriteCalcRecord(folder, fileName);
+    const SaveContent content = currentContent();
+    const exporttext::AppendOutcome outcome = content.marks.isEmpty()
+        ? WriteCalcRecord(folder, fileName, content)
+        : WriteScoreReport(folder, fileName, content);
     if (!outcome.ok) {
         // Nothing was written: say why and stay open, so that another folder or name can be tried.
         services::dialogs().inform(this,
@@ -282,21 +288,18 @@ void frmSave::saveAndReport()
     close();
 }
 
-exporttext::AppendOutcome frmSave::WriteCalcRecord(const QString &folder, const QString &fileName)
+exporttext::AppendOutcome frmSave::WriteCalcRecord(const QString &folder, const QString &fileName,
+                                                   const SaveContent &content)
 {
-    const FrmCal *calculator = WindowRegistry::instance().find<FrmCal>();
-    const QStringList lines = exporttext::calcRecordLines(calculator ? calculator->inputText() : QString(),
-                                                          calculator ? calculator->outputText() : QString(),
+    const QStringList lines = exporttext::calcRecordLines(content.expression, content.result,
                                                           exporttext::timeStampText(services::clock().now()));
     return exporttext::appendLines(folder, fileName, lines);
 }
 
-exporttext::AppendOutcome frmSave::WriteScoreReport(const QString &folder, const QString &fileName)
+exporttext::AppendOutcome frmSave::WriteScoreReport(const QString &folder, const QString &fileName,
+                                                    const SaveContent &content)
 {
-    const frmTj *statistics = WindowRegistry::instance().find<frmTj>();
-    const QStringList lines
-        = exporttext::scoreReportLines(statistics ? statistics->markTexts() : QStringList(),
-                                       statistics ? statistics->resultTexts() : QStringList(),
-                                       exporttext::timeStampText(services::clock().now()));
+    const QStringList lines = exporttext::scoreReportLines(
+        content.marks, content.results, exporttext::timeStampText(services::clock().now()));
     return exporttext::appendLines(folder, fileName, lines);
 }

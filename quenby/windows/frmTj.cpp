@@ -4,8 +4,6 @@
 #include "widgets/Fonts.h"
 #include "widgets/FormKit.h"
 #include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
-#include "windows/frmSave.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -13,6 +11,8 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -284,13 +284,15 @@ void frmTj::cmdClear_Click()
     txtInput->setFocus();
 }
 
+void frmTj::setContentSource(std::function<SaveContent()> source)
+{
+    m_contentSource = std::move(source);
+}
+
 void frmTj::cmdSave_Click()
 {
-    // The calculator's boxes are emptied at once, whether or not the teacher then saves, so
-    // the save dialog has only the marks to write.
-    if (FrmCal *calculator = WindowRegistry::instance().find<FrmCal>())
-        calculator->clearBoxes();
-    WindowRegistry::instance().show<frmSave>();
+    emit savingMarks();
+    WindowRegistry::instance().show<frmSave>()->setContentSource(m_contentSource);
 }
 
 void frmTj::cmdBack_Click()
@@ -298,13 +300,12 @@ void frmTj::cmdBack_Click()
     if (frmSave *dialog = WindowRegistry::instance().find<frmSave>())
         dialog->hide();
     close();
-    WindowRegistry::instance().show<FrmCal>();
 }
 
 void frmTj::Form_Unload()
 {
     // Leaving the statistics brings the calculator back, a fresh one if it had been closed.
-    WindowRegistry::instance().show<FrmCal>();
+    emit closed();
 }
 
 void frmTj::closeEvent(QCloseEvent *event)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "windows/frmSave.h"
+
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -26,6 +29,16 @@ public:
     // The texts of the fourteen result boxes: total, mean, deviation, highest, lowest, the four
     // grade bands and the five ten-point buckets.
     QStringList resultTexts() const;
+
+    // What the save dialog writes when this window opens it.
+    void setContentSource(std::function<SaveContent()> source);
+
+signals:
+    // "保存" was clicked: the calculator empties its boxes at once, whether or not the teacher
+    // then saves, so that the save dialog has only the marks to write.
+    void savingMarks();
+    // The window closed; the calculator shows again.
+    void closed();
 
 public slots:
     void cmdIn_Click();
@@ -71,4 +84,5 @@ private:
 
     // The result boxes in the order of the statistics' texts.
     std::array<QLineEdit *, 14> m_results {};
+    std::function<SaveContent()> m_contentSource;
 };

@@ -100,7 +100,7 @@ void tst_frmKs::cleanup()
 
 frmKs *tst_frmKs::openPractice()
 {
-    m_w = WindowRegistry::instance().show<frmKs>();
+    m_w = FrmCal::openPractice();
     return windowtest::activate(m_w) ? m_w : nullptr;
 }
 
@@ -710,7 +710,7 @@ void tst_frmKs::openingTwiceKeepsTheSet()
 
     // The calculator may come back meanwhile (the statistics window's return does that).
     cal->show();
-    QCOMPARE(WindowRegistry::instance().show<frmKs>(), first);
+    QCOMPARE(FrmCal::openPractice(), first);
     QCOMPARE(random().reseeds(), 1);
     QVERIFY(cal->isVisible());
     QCOMPARE(lines().size(), 1);

@@ -152,7 +152,7 @@ void tst_frmSave::cleanup()
 
 frmSave *tst_frmSave::openDialog()
 {
-    frmSave *dialog = WindowRegistry::instance().show<frmSave>();
+    frmSave *dialog = FrmCal::openSaveDialog();
     if (!windowtest::activate(dialog))
         qWarning("dialog not active");
     return dialog;
@@ -169,7 +169,7 @@ FrmCal *tst_frmSave::calculatorWith(const QString &expression, bool evaluate)
 
 frmTj *tst_frmSave::statisticsWith(const QStringList &marks, bool count)
 {
-    frmTj *tj = WindowRegistry::instance().show<frmTj>();
+    frmTj *tj = FrmCal::openStatistics();
     auto *input = tj->findChild<QLineEdit *>(QStringLiteral("txtInput"));
     for (const QString &mark : marks) {
         input->setText(mark);
@@ -532,7 +532,7 @@ void tst_frmSave::statisticsSaveButton()
 void tst_frmSave::oneDialogOnly()
 {
     child<QLineEdit>("txtFileName")->setText(QStringLiteral("kept.txt"));
-    QCOMPARE(WindowRegistry::instance().show<frmSave>(), w);
+    QCOMPARE(FrmCal::openSaveDialog(), w);
     QCOMPARE(child<QLineEdit>("txtFileName")->text(), QStringLiteral("kept.txt"));
 }
 

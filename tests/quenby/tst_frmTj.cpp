@@ -77,7 +77,7 @@ private:
 
 frmTj *tst_frmTj::openWindow()
 {
-    frmTj *window = WindowRegistry::instance().show<frmTj>();
+    frmTj *window = FrmCal::openStatistics();
     if (!windowtest::activate(window))
         qWarning("window not active");
     return window;
@@ -483,14 +483,14 @@ void tst_frmTj::backHidesSaveDialogKeepingIt()
     QVERIFY(!dialog->isVisible());
     QVERIFY(WindowRegistry::instance().find<FrmCal>()->isVisible());
 
-    QCOMPARE(WindowRegistry::instance().show<frmSave>(), dialog);
+    QCOMPARE(FrmCal::openSaveDialog(), dialog);
     QCOMPARE(name->text(), QStringLiteral("class3.txt"));
 }
 
 void tst_frmTj::oneWindowOnly()
 {
     addMarks({"85"});
-    QCOMPARE(WindowRegistry::instance().show<frmTj>(), w);
+    QCOMPARE(FrmCal::openStatistics(), w);
     QCOMPARE(w->markTexts(), QStringList {"85"});
 }
 
