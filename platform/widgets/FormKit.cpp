@@ -310,11 +310,13 @@ template <class Build> void popUp(QWidget *box, const QPoint &globalAt, Build bu
 
 } // namespace
 
-void useChineseEditMenu(QLineEdit *box)
+void useChineseEditMenu(QLineEdit *box, std::function<void()> paste)
 {
+    if (!paste)
+        paste = [box] { box->paste(); };
     box->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint &at) {
-        popUp(box, box->mapToGlobal(at), [box](QMenu *menu) {
+    QObject::connect(box, &QWidget::customContextMenuRequested, box, [box, paste](const QPoint &at) {
+        popUp(box, box->mapToGlobal(at), [box, paste](QMenu *menu) {
             const bool editable = !box->isReadOnly();
             const bool selected = box->hasSelectedText() && box->echoMode() == QLineEdit::Normal;
             QObject::connect(addMenuEntry(menu, QStringLiteral("撤销(&U)"), QKeySequence::Undo,
@@ -330,7 +332,7 @@ void useChineseEditMenu(QLineEdit *box)
             QObject::connect(addMenuEntry(menu, QStringLiteral("复制(&C)"), QKeySequence::Copy, selected),
                              &QAction::triggered, box, &QLineEdit::copy);
             QObject::connect(addMenuEntry(menu, QStringLiteral("粘贴(&P)"), QKeySequence::Paste, editable),
-                             &QAction::triggered, box, &QLineEdit::paste);
+                             &QAction::triggered, box, paste);
             QObject::connect(
                 addMenuEntry(menu, QStringLiteral("删除(&D)"), QKeySequence(), editable && selected),
                 &QAction::triggered, box, &QLineEdit::del);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 
 class QFontMetrics;
@@ -124,7 +125,8 @@ void describe(QWidget *control, const QString &name, const QString &description 
 void setTip(QWidget *control, const QString &tip);
 // Gives a one-line box the usual edit menu on the right button (undo, redo, cut, copy, paste,
 // delete, select all) with Chinese texts, whether or not Qt's own translations are installed.
-void useChineseEditMenu(QLineEdit *box);
+// With paste given, the menu's paste entry calls it instead of the box's own paste.
+void useChineseEditMenu(QLineEdit *box, std::function<void()> paste = {});
 
 // Gives a read-only text box a menu with copy and select all, with Chinese texts.
 void useChineseCopyMenu(QPlainTextEdit *box);

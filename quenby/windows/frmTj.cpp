@@ -1,5 +1,7 @@
 #include "windows/frmTj.h"
 
+#include "windows/MarkBox.h"
+
 #include "logic/ScoreStatistics.h"
 #include "widgets/Fonts.h"
 #include "widgets/FormKit.h"
@@ -107,9 +109,11 @@ void frmTj::addEntryControls()
 {
     Label1 = form::addLabel(this, "Label1", QStringLiteral("输入："), {120, 195, 855, 255},
                             fonts::make(fonts::kSong, 10.5, true));
-    txtInput = form::add<QLineEdit>(this, "txtInput", {600, 120, 855, 375});
+    auto *marks = form::add<MarkBox>(this, "txtInput", {600, 120, 855, 375});
+    txtInput = marks;
     txtInput->setAccessibleName(QStringLiteral("分数输入"));
-    form::useChineseEditMenu(txtInput);
+    form::useChineseEditMenu(txtInput, [marks] { marks->pasteFrom(); });
+    connect(marks, &MarkBox::marksPasted, this, &frmTj::addPastedMarks);
     // Enter adds the mark as "--->" does.
     connect(txtInput, &QLineEdit::returnPressed, this, &frmTj::cmdIn_Click);
 
@@ -249,6 +253,12 @@ void frmTj::cmdIn_Click()
     List1->scrollToBottom();
     txtInput->clear();
     txtInput->setFocus();
+}
+
+void frmTj::addPastedMarks(const QStringList &marks)
+{
+    List1->addItems(marks);
+    List1->scrollToBottom();
 }
 
 void frmTj::cmdOut_Click()

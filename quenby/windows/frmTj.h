@@ -56,6 +56,8 @@ private:
     void addButtons();
     void addResults();
     void Form_Unload();
+    // The marks of a column or row pasted into txtInput that the mark rule takes, in order.
+    void addPastedMarks(const QStringList &marks);
 
     QLabel *Label1 = nullptr;
     QLineEdit *txtInput = nullptr;

@@ -9,9 +9,11 @@
 #include "windows/frmSave.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -33,6 +35,9 @@ private slots:
     void tabOrderStartsAtEntryBox();
 
     void enterAddsMark();
+    void pastedColumnAddsItsMarks_data();
+    void pastedColumnAddsItsMarks();
+    void pastedCellIsTyped();
     void buttonAddsMark();
     void refusedMarkStays_data();
     void refusedMarkStays();
@@ -249,6 +254,59 @@ void tst_frmTj::enterAddsMark()
     QCOMPARE(w->markTexts(), (QStringList {"85", "92.5"}));
     QCOMPARE(input()->text(), QString());
     QCOMPARE(QApplication::focusWidget(), input());
+}
+
+void tst_frmTj::pastedColumnAddsItsMarks_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Ctrl+V") << "Ctrl+V";
+    QTest::newRow("Shift+Insert") << "Shift+Ins";
+    QTest::newRow("the box's menu") << "menu";
+    QTest::newRow("middle button") << "middle";
+}
+
+// A column copied from a spreadsheet: each cell the mark rule takes joins the list in order, the
+// others stay in the box, apart by blanks.
+void tst_frmTj::pastedColumnAddsItsMarks()
+{
+    QFETCH(QString, how);
+    const QString column = QStringLiteral("85\r\n 92.5 \r\n151\r\n\r\nabc\r\n60\r\n");
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    input()->setFocus();
+    if (how == QLatin1String("middle")) {
+        if (!clipboard->supportsSelection())
+            QSKIP("no selection to paste from on this platform");
+        clipboard->setText(column, QClipboard::Selection);
+        QTest::mouseClick(input(), Qt::MiddleButton);
+    } else if (how == QLatin1String("menu")) {
+        clipboard->setText(column);
+        QMenu *menu = windowtest::openContextMenu(input());
+        QVERIFY(menu);
+        QAction *paste = nullptr;
+        for (QAction *action : menu->actions())
+            if (action->text() == QStringLiteral("粘贴(&P)"))
+                paste = action;
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+    } else {
+        clipboard->setText(column);
+        windowtest::pressKeys(w, how);
+    }
+    QTRY_COMPARE(w->markTexts(), (QStringList {"85", "92.5", "60"}));
+    QCOMPARE(input()->text(), QStringLiteral("151 abc"));
+}
+
+// One cell, with the line break spreadsheets put after it, is put in the box as if typed.
+void tst_frmTj::pastedCellIsTyped()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("92.5\r\n"));
+    input()->setFocus();
+    windowtest::pressKeys(w, QStringLiteral("Ctrl+V"));
+    QCOMPARE(input()->text(), QStringLiteral("92.5"));
+    QCOMPARE(w->markTexts(), QStringList {});
+    QTest::keyClick(w->windowHandle(), Qt::Key_Return);
+    QCOMPARE(w->markTexts(), QStringList {"92.5"});
 }
 
 void tst_frmTj::buttonAddsMark()
