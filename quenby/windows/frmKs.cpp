@@ -195,36 +195,6 @@ bool frmKs::txtZ_KeyDown(int key)
     return true;
 }
 
-void frmKs::cmdAdd1_Click()
-{
-    presentQuestion(Kind::AddSub10);
-}
-
-void frmKs::cmdAdd2_Click()
-{
-    presentQuestion(Kind::AddSub20);
-}
-
-void frmKs::cmdAdd3_Click()
-{
-    presentQuestion(Kind::AddSub100);
-}
-
-void frmKs::cmdMul_Click()
-{
-    presentQuestion(Kind::Times);
-}
-
-void frmKs::cmdDiv_Click()
-{
-    presentQuestion(Kind::Divide);
-}
-
-void frmKs::cmdMd_Click()
-{
-    presentQuestion(Kind::LargeMulDiv);
-}
-
 void frmKs::setKindButtonsEnabled(bool enabled)
 {
     for (QAbstractButton *button : m_kindButtons->buttons())
@@ -235,7 +205,6 @@ void frmKs::resetCounts()
 {
     m_answeredCount = 0;
     m_rightCount = 0;
-    m_wrongCount = 0;
 }
 
 void frmKs::presentQuestion(Kind kind)
@@ -274,8 +243,6 @@ void frmKs::cmdOK_Click()
     List2->addItem(verdict->line);
     if (verdict->right)
         ++m_rightCount;
-    else
-        ++m_wrongCount;
     ++m_answeredCount;
 
     // The next question is presented as the kind's own button does.

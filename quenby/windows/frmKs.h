@@ -25,15 +25,8 @@ public:
     practice::Kind kind() const { return m_kind; }
     int answeredCount() const { return m_answeredCount; }
     int rightCount() const { return m_rightCount; }
-    int wrongCount() const { return m_wrongCount; }
 
 public slots:
-    void cmdAdd1_Click();
-    void cmdAdd2_Click();
-    void cmdAdd3_Click();
-    void cmdMul_Click();
-    void cmdDiv_Click();
-    void cmdMd_Click();
     void cmdOK_Click();
     void cmdRep_Click();
     void cmdBack_Click();
@@ -85,6 +78,5 @@ private:
     practice::Kind m_kind = practice::Kind::None;
     int m_answeredCount = 0;
     int m_rightCount = 0;
-    int m_wrongCount = 0;
     QDateTime m_startTime;
 };
