@@ -1,7 +1,14 @@
 // quenby-engine: drives the calculator's engine without a window, one line in, one line out.
 #include "engine/EvaluateCommand.h"
+#include "logic/ClassReport.h"
+#include "logic/ExportText.h"
 #include "logic/ScoreStatistics.h"
+#include "report/ReportPages.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +20,7 @@
 namespace {
 
 const char *const kHelp
-    = "usage: quenby-engine [--stats | --help | --version]\n"
+    = "usage: quenby-engine [--stats | --report FILE.pdf | --help | --version]\n"
       "\n"
       "Reads standard input line by line and writes one output line per input line,\n"
       "flushing after each.\n"
@@ -30,6 +37,14 @@ const char *const kHelp
       "             digits 0-9 and '.', or a value above 150; \"85||90\" holds an empty\n"
       "             mark) gives <refused>, a TAB and the first such mark. A carriage\n"
       "             return at the very end of a line (a CR LF line end) is dropped.\n"
+      "  --report FILE.pdf\n"
+      "             each input line is one mark (a column saved from a spreadsheet; CR LF\n"
+      "             or LF; blank lines are skipped, blanks around a mark dropped). The\n"
+      "             marks that the statistics window takes make a printable class report,\n"
+      "             written to FILE.pdf (A4): the marks, the fourteen results and a chart.\n"
+      "             A refused line is named on standard error and left out. Exit code 0:\n"
+      "             written; 3: written, some lines refused; 1: nothing written (no mark\n"
+      "             taken, or the file cannot be written); 2: wrong options.\n"
       "  --help     prints this text.\n"
       "  --version  prints the name and the version of the program.\n"
       "\n"
@@ -125,33 +140,67 @@ std::string evaluateLine(std::string_view line)
 
 std::string statsLine(std::string_view line);
 
+// A message for the user on standard error, in UTF-8 as all the tool's text.
+void complain(const QString &message)
+{
+    const QByteArray utf8 = (QStringLiteral("quenby-engine：") + message + QLatin1Char('\n')).toUtf8();
+    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
+}
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitSomeRefused = 3;
+
+int usageError(const QString &message)
+{
+    complain(message);
+    std::fputs("\n", stderr);
+    std::fputs(kHelp, stderr);
+    return kExitUsage;
+}
+
+int writeReport(const QString &path);
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    bool stats = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg(argv[i]);
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (arg == "--version") {
-            std::fputs("quenby-engine " QUENBY_VERSION "\n", stdout);
-            return 0;
-        }
-        if (arg == "--stats") {
-            stats = true;
-            continue;
-        }
-        std::fprintf(stderr, "quenby-engine: unknown option '%s'\n\n%s", argv[i], kHelp);
-        return 2;
-    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
 
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList {QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption stats(QStringLiteral("stats"));
+    const QCommandLineOption report(QStringLiteral("report"), QString(), QStringLiteral("FILE.pdf"));
+    parser.addOptions({help, version, stats, report});
+    if (!parser.parse(arguments)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return usageError(
+                QStringLiteral("未知的选项“%1”。").arg(parser.unknownOptionNames().constFirst()));
+        return usageError(QStringLiteral("选项 --report 后面要有 PDF 文件的名字。"));
+    }
+    if (parser.isSet(help)) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::fputs("quenby-engine " QUENBY_VERSION "\n", stdout);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("多余的参数“%1”。").arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(stats) && parser.isSet(report))
+        return usageError(QStringLiteral("--stats 和 --report 不能同时使用。"));
+    if (parser.isSet(report))
+        return writeReport(parser.value(report));
+
+    const bool statsMode = parser.isSet(stats);
     std::ios::sync_with_stdio(false);
     std::string line;
     while (std::getline(std::cin, line)) {
-        const std::string out = stats ? statsLine(line) : evaluateLine(line);
+        const std::string out = statsMode ? statsLine(line) : evaluateLine(line);
         std::fwrite(out.data(), 1, out.size(), stdout);
         std::fputc('\n', stdout);
         std::fflush(stdout);
@@ -183,6 +232,58 @@ std::string statsLine(std::string_view line)
         out += toField(results[i]);
     }
     return out;
+}
+
+} // namespace
+
+namespace {
+
+// The marks on standard input, one a line, into a PDF class report (see the help text).
+int writeReport(const QString &path)
+{
+    QStringList marks;
+    bool someRefused = false;
+    std::string line;
+    for (int number = 1; std::getline(std::cin, line); ++number) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const QString mark = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).trimmed();
+        if (mark.isEmpty())
+            continue;
+        if (stats::IsAcceptableMark(mark)) {
+            marks << mark;
+            continue;
+        }
+        someRefused = true;
+        complain(QStringLiteral("第 %1 行“%2”不是可以统计的分数，已略过。")
+                     .arg(number)
+                     .arg(QString::fromStdString(toField(mark))));
+    }
+    if (marks.isEmpty()) {
+        complain(QStringLiteral("没有可以统计的分数，没有写入“%1”。").arg(path));
+        return kExitFailed;
+    }
+
+    // Drawing needs the GUI part of Qt, but no screen: the report never opens a window. Qt's own
+    // notes about the session (no runtime folder, say) are no concern of the user's.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            complain(message);
+    });
+    int argc = 1;
+    char name[] = "quenby-engine";
+    char *argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    const classreport::Content content
+        = classreport::makeContent(marks, exporttext::timeStampText(QDateTime::currentDateTime()));
+    QString reason;
+    if (!reportpages::writePdf(path, content, &reason)) {
+        complain(reason);
+        return kExitFailed;
+    }
+    return someRefused ? kExitSomeRefused : 0;
 }
 
 } // namespace

@@ -2,16 +2,25 @@
 
 #include "windows/MarkBox.h"
 
+#include "core/Clock.h"
+#include "core/Services.h"
+#include "logic/ClassReport.h"
+#include "logic/ExportText.h"
 #include "logic/ScoreStatistics.h"
+#include "report/ReportPages.h"
 #include "widgets/Fonts.h"
 #include "widgets/FormKit.h"
 #include "widgets/WindowRegistry.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPalette>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <utility>
@@ -96,6 +105,7 @@ frmTj::frmTj(QWidget *parent) : QWidget(parent)
     addEntryControls();
     addButtons();
     addResults();
+    addReportPrinting();
 
     // The entry box first, then the buttons and the list, then the results row by row.
     form::chainTabOrder({txtInput, cmdIn,  cmdOut, cmdTongj, List1,  cmdClear, cmdSave, cmdBack,
@@ -219,6 +229,55 @@ void frmTj::addResults()
         this->*row.member = box;
         m_results[i++] = box;
     }
+}
+
+void frmTj::addReportPrinting()
+{
+    m_printReport = new QAction(QStringLiteral("打印成绩报告…"), this);
+    m_printReport->setObjectName(QStringLiteral("actPrintReport"));
+    m_printReport->setShortcut(QKeySequence::Print);
+    m_printReport->setShortcutContext(Qt::WindowShortcut);
+    m_printReport->setEnabled(false);
+    addAction(m_printReport);
+    connect(m_printReport, &QAction::triggered, this, &frmTj::printReport);
+    // The list's own right-click menu holds just this entry.
+    List1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(List1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        auto *menu = new QMenu(List1);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(m_printReport);
+        menu->popup(List1->viewport()->mapToGlobal(at));
+    });
+    QAbstractItemModel *model = List1->model();
+    const auto follow = [this] { m_printReport->setEnabled(List1->count() > 0); };
+    connect(model, &QAbstractItemModel::rowsInserted, this, follow);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, follow);
+    connect(model, &QAbstractItemModel::modelReset, this, follow);
+}
+
+QAction *frmTj::printReportAction() const
+{
+    return m_printReport;
+}
+
+void frmTj::printReport()
+{
+    if (List1->count() == 0)
+        return;
+    const classreport::Content content
+        = classreport::makeContent(markTexts(), exporttext::timeStampText(services::clock().now()));
+    auto *printer = new QPrinter(QPrinter::HighResolution);
+    printer->setPageLayout(reportpages::pageLayout());
+    printer->setDocName(content.title);
+    auto *preview = new QPrintPreviewDialog(printer, this);
+    preview->setObjectName(QStringLiteral("reportPreview"));
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(QStringLiteral("打印预览 - ") + content.title);
+    connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+            [content](QPrinter *target) { reportpages::paint(*target, content); });
+    connect(preview, &QObject::destroyed, [printer] { delete printer; });
+    preview->resize(preview->sizeHint().expandedTo(QSize(800, 700)));
+    preview->open();
 }
 
 int frmTj::markCount() const

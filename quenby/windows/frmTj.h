@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -33,6 +34,9 @@ public:
     // What the save dialog writes when this window opens it.
     void setContentSource(std::function<SaveContent()> source);
 
+    // "打印成绩报告…": Ctrl+P and the list's right-click menu; greyed while the list is empty.
+    QAction *printReportAction() const;
+
 signals:
     // "保存" was clicked: the calculator empties its boxes at once, whether or not the teacher
     // then saves, so that the save dialog has only the marks to write.
@@ -47,6 +51,8 @@ public slots:
     void cmdClear_Click();
     void cmdSave_Click();
     void cmdBack_Click();
+    // Opens the print preview of the class report of the marks in the list; nothing when it is empty.
+    void printReport();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -55,6 +61,7 @@ private:
     void addEntryControls();
     void addButtons();
     void addResults();
+    void addReportPrinting();
     void Form_Unload();
     // The marks of a column or row pasted into txtInput that the mark rule takes, in order.
     void addPastedMarks(const QStringList &marks);
@@ -87,4 +94,5 @@ private:
     // The result boxes in the order of the statistics' texts.
     std::array<QLineEdit *, 14> m_results {};
     std::function<SaveContent()> m_contentSource;
+    QAction *m_printReport = nullptr;
 };

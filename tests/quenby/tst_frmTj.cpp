@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -59,6 +61,10 @@ private slots:
 
     void everyControlHasAChineseName();
     void boxMenusAreChinese();
+
+    void reportEntryFollowsTheList();
+    void reportPreviewShowsTheMarks_data();
+    void reportPreviewShowsTheMarks();
 
 private:
     frmTj *w = nullptr;
@@ -593,6 +599,72 @@ void tst_frmTj::boxMenusAreChinese()
     }
     QCOMPARE(enabled, (QStringList {"复制(&C)", "全选(&A)"}));
     menu->close();
+}
+
+// The report's entry is greyed, and Ctrl+P does nothing, while the list is empty.
+void tst_frmTj::reportEntryFollowsTheList()
+{
+    QAction *entry = w->printReportAction();
+    QCOMPARE(entry->text(), QStringLiteral("打印成绩报告…"));
+    QCOMPARE(entry->shortcut(), QKeySequence(QKeySequence::Print));
+    QVERIFY(!entry->isEnabled());
+    QMenu *menu = windowtest::openContextMenu(list());
+    QVERIFY(menu);
+    QCOMPARE(windowtest::menuTexts(menu), QStringList {QStringLiteral("打印成绩报告…")});
+    QVERIFY(!menu->actions().constFirst()->isEnabled());
+    menu->close();
+    QTest::keyClick(input(), Qt::Key_P, Qt::ControlModifier);
+    windowtest::settle();
+    QVERIFY(!w->findChild<QPrintPreviewDialog *>());
+
+    addMarks({"85"});
+    QVERIFY(entry->isEnabled());
+    list()->setCurrentRow(0);
+    click("cmdOut");
+    QVERIFY(!entry->isEnabled());
+    addMarks({"85", "90"});
+    click("cmdClear");
+    QVERIFY(!entry->isEnabled());
+    // Pasted marks count too.
+    QApplication::clipboard()->setText(QStringLiteral("70\n80\n"));
+    QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w->markCount(), 2);
+    QVERIFY(entry->isEnabled());
+}
+
+void tst_frmTj::reportPreviewShowsTheMarks_data()
+{
+    QTest::addColumn<bool>("fromTheMenu");
+    QTest::newRow("Ctrl+P") << false;
+    QTest::newRow("right-click menu") << true;
+}
+
+// Qt's print preview opens on the report of the list as it stands, and the window stays as it was.
+void tst_frmTj::reportPreviewShowsTheMarks()
+{
+    QFETCH(bool, fromTheMenu);
+    addMarks({"85", "90", "80"});
+    input()->setText(QStringLiteral("7"));
+    if (fromTheMenu) {
+        QMenu *menu = windowtest::openContextMenu(list());
+        QVERIFY(menu);
+        menu->actions().constFirst()->trigger();
+        menu->close();
+    } else {
+        QTest::keyClick(input(), Qt::Key_P, Qt::ControlModifier);
+    }
+    QPrintPreviewDialog *preview = nullptr;
+    QTRY_VERIFY((preview = w->findChild<QPrintPreviewDialog *>()) && preview->isVisible());
+    QVERIFY(preview->windowTitle().contains(QStringLiteral("班级成绩报告")));
+    auto *pages = preview->findChild<QPrintPreviewWidget *>();
+    QVERIFY(pages);
+    QTRY_COMPARE(pages->pageCount(), 1);
+    QCOMPARE(preview->printer()->pageLayout().pageSize().id(), QPageSize::A4);
+    QCOMPARE(w->markTexts(), (QStringList {"85", "90", "80"}));
+    QCOMPARE(input()->text(), QStringLiteral("7"));
+    QVERIFY(w->resultTexts().join(QString()).isEmpty());
+    preview->close();
+    QTRY_VERIFY(!w->findChild<QPrintPreviewDialog *>());
 }
 
 QTEST_MAIN(tst_frmTj)
