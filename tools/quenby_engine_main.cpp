@@ -1,6 +1,7 @@
 // quenby-engine: drives the calculator's engine without a window, one line in, one line out.
 #include "engine/EvaluateCommand.h"
 #include "logic/ClassReport.h"
+#include "logic/EngineText.h"
 #include "logic/ExportText.h"
 #include "logic/ScoreStatistics.h"
 #include "report/ReportPages.h"
@@ -129,9 +130,7 @@ std::string toField(QStringView text)
 std::string evaluateLine(std::string_view line)
 {
     const QString raw = fromLine(line);
-    const std::u16string_view rawView(reinterpret_cast<const char16_t *>(raw.utf16()),
-                                      static_cast<std::size_t>(raw.size()));
-    const engine::Evaluation e = engine::EvaluateExpression(rawView);
+    const engine::Evaluation e = engine::EvaluateExpression(engineText::view(raw));
     std::string out = e.hasNormalised ? toField(e.normalised) : std::string("<none>");
     out += '\t';
     out += toField(e.display);
