@@ -38,17 +38,6 @@ constexpr int kBoxHeight = 400;
 constexpr int kButtonWidth = 1200;
 constexpr int kButtonHeight = 400;
 
-// One of the six buttons, with the name a screen reader says for it.
-struct ButtonRow {
-    QPushButton *frmTj::*member;
-    void (frmTj::*slot)();
-    const char *name;
-    const char16_t *caption;
-    const char16_t *spoken;
-    int left;
-    int top;
-};
-
 // The two columns of result rows: label and box on the left, and a second label and box to the right
 // in rows 4 to 8.
 enum class Column { First, Second };
@@ -134,57 +123,24 @@ void frmTj::addEntryControls()
 
 void frmTj::addButtons()
 {
-    static const ButtonRow rows[] = {
-        {.member = &frmTj::cmdIn,
-         .slot = &frmTj::cmdIn_Click,
-         .name = "cmdIn",
-         .caption = u"--->",
-         .spoken = u"加入列表",
-         .left = 120,
-         .top = 600},
-        {.member = &frmTj::cmdOut,
-         .slot = &frmTj::cmdOut_Click,
-         .name = "cmdOut",
-         .caption = u"<---",
-         .spoken = u"移出列表",
-         .left = 120,
-         .top = 1380},
-        {.member = &frmTj::cmdTongj,
-         .slot = &frmTj::cmdTongj_Click,
-         .name = "cmdTongj",
-         .caption = u"统计",
-         .spoken = u"统计",
-         .left = 120,
-         .top = 2160},
-        {.member = &frmTj::cmdClear,
-         .slot = &frmTj::cmdClear_Click,
-         .name = "cmdClear",
-         .caption = u"清除",
-         .spoken = u"清除",
-         .left = 3600,
-         .top = 480},
-        {.member = &frmTj::cmdSave,
-         .slot = &frmTj::cmdSave_Click,
-         .name = "cmdSave",
-         .caption = u"保存",
-         .spoken = u"保存",
-         .left = 3600,
-         .top = 1260},
-        {.member = &frmTj::cmdBack,
-         .slot = &frmTj::cmdBack_Click,
-         .name = "cmdBack",
-         .caption = u"返回",
-         .spoken = u"返回",
-         .left = 3600,
-         .top = 2040},
-    };
+    // Each with the name a screen reader says for it.
     const QFont font = fonts::make(fonts::kKai, 14.25, true);
-    for (const ButtonRow &row : rows) {
-        this->*row.member = form::add<QPushButton>(this, row.name, QString::fromUtf16(row.caption),
-                                                   {row.left, row.top, kButtonWidth, kButtonHeight}, font);
-        (this->*row.member)->setAccessibleName(QString::fromUtf16(row.spoken));
-        connect(this->*row.member, &QPushButton::clicked, this, row.slot);
-    }
+    const auto addButton = [this, &font](const char *name, const QString &caption, const QString &spoken,
+                                         int left, int top, void (frmTj::*slot)()) {
+        auto *button
+            = form::add<QPushButton>(this, name, caption, {left, top, kButtonWidth, kButtonHeight}, font);
+        button->setAccessibleName(spoken);
+        connect(button, &QPushButton::clicked, this, slot);
+        return button;
+    };
+    // clang-format off
+    cmdIn = addButton("cmdIn", QStringLiteral("--->"), QStringLiteral("加入列表"), 120, 600, &frmTj::cmdIn_Click);
+    cmdOut = addButton("cmdOut", QStringLiteral("<---"), QStringLiteral("移出列表"), 120, 1380, &frmTj::cmdOut_Click);
+    cmdTongj = addButton("cmdTongj", QStringLiteral("统计"), QStringLiteral("统计"), 120, 2160, &frmTj::cmdTongj_Click);
+    cmdClear = addButton("cmdClear", QStringLiteral("清除"), QStringLiteral("清除"), 3600, 480, &frmTj::cmdClear_Click);
+    cmdSave = addButton("cmdSave", QStringLiteral("保存"), QStringLiteral("保存"), 3600, 1260, &frmTj::cmdSave_Click);
+    cmdBack = addButton("cmdBack", QStringLiteral("返回"), QStringLiteral("返回"), 3600, 2040, &frmTj::cmdBack_Click);
+    // clang-format on
 }
 
 void frmTj::addResults()
