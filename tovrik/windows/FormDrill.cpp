@@ -6,8 +6,6 @@
 #include "widgets/FormKit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
-#include "windows/Form3.h"
-#include "windows/Form5.h"
 #include "windows/FormPictures.h"
 
 #include <QAccessible>
@@ -211,21 +209,6 @@ const DrillLayout &layoutOf(drill::Kind kind)
     return kTimesTable;
 }
 
-// The fixed texts and counts below the question row, the same in every drill.
-struct CountText {
-    const char *name;
-    const char *text;
-    form::Rect at;
-    const char *meaning; // what a count stands for, for a screen reader; null for a word
-};
-
-const CountText kCountTexts[] = {
-    {"Label15", "第", {600, 4080, 255, 375}, nullptr},  {"Label11", "", {960, 4080, 735, 375}, "已答题数"},
-    {"Label16", "题", {1800, 4080, 495, 375}, nullptr}, {"Label12", "", {1080, 4740, 855, 495}, "答对题数"},
-    {"Label18", "题", {2160, 4740, 495, 495}, nullptr}, {"Label13", "", {3360, 4740, 975, 495}, "答错题数"},
-    {"Label20", "题", {4560, 4740, 735, 495}, nullptr},
-};
-
 // How a screen reader speaks an operator; "x" alone would be read as a letter.
 QString spokenOperator(const QString &op)
 {
@@ -316,21 +299,39 @@ void FormDrill::addQuestionRow()
     Image1 = form::addPicture(this, "Image1", lay.image1);
 }
 
+// The fixed texts and counts below the question row, the same in every drill.
 void FormDrill::addCountRows()
 {
+    struct CountRow {
+        QLabel *FormDrill::*member; // null for a word
+        const char *name;
+        const char16_t *text;
+        form::Rect at;
+        const char16_t *meaning; // what a count stands for, for a screen reader
+    };
+    // clang-format off
+    static const CountRow rows[] = {
+        {nullptr, "Label15", u"第", {600, 4080, 255, 375}, nullptr},
+        {&FormDrill::Label11, "Label11", u"", {960, 4080, 735, 375}, u"已答题数"},
+        {nullptr, "Label16", u"题", {1800, 4080, 495, 375}, nullptr},
+        {&FormDrill::Label12, "Label12", u"", {1080, 4740, 855, 495}, u"答对题数"},
+        {nullptr, "Label18", u"题", {2160, 4740, 495, 495}, nullptr},
+        {&FormDrill::Label13, "Label13", u"", {3360, 4740, 975, 495}, u"答错题数"},
+        {nullptr, "Label20", u"题", {4560, 4740, 735, 495}, nullptr},
+    };
+    // clang-format on
     const QFont wordFont = fonts::make(fonts::kKai, 14.25);
     const QFont countFont = fonts::make(fonts::kArial, 18);
-    for (const CountText &t : kCountTexts) {
-        const bool count = t.meaning != nullptr;
+    for (const CountRow &t : rows) {
+        const bool count = t.member != nullptr;
         QLabel *label
-            = form::addLabel(this, t.name, QString::fromUtf8(t.text), t.at, count ? countFont : wordFont,
+            = form::addLabel(this, t.name, QString::fromUtf16(t.text), t.at, count ? countFont : wordFont,
                              count ? Qt::AlignHCenter : Qt::AlignLeft);
-        if (count)
-            label->setAccessibleDescription(QString::fromUtf8(t.meaning));
+        if (count) {
+            label->setAccessibleDescription(QString::fromUtf16(t.meaning));
+            this->*t.member = label;
+        }
     }
-    Label11 = findChild<QLabel *>(QStringLiteral("Label11"));
-    Label12 = findChild<QLabel *>(QStringLiteral("Label12"));
-    Label13 = findChild<QLabel *>(QStringLiteral("Label13"));
 }
 
 void FormDrill::addFaceIcons()
@@ -479,6 +480,7 @@ void FormDrill::endDrill(drill::Ending ending)
     close();
     report->FillReport(m_run.done(), m_run.right(), m_run.wrong(), ending, m_limits.minutes);
     m_run.clearCounts();
+    emit reportShown(report);
 }
 
 void FormDrill::Command1_Click()
@@ -495,7 +497,7 @@ void FormDrill::closeEvent(QCloseEvent *event)
     // "退出", or the window's close box: the drill is left and the menu comes back.
     m_ended = true;
     m_run.clearCounts();
-    Form3::ReturnToMenu();
+    emit backToMenu();
 }
 
 void FormDrill::beep()

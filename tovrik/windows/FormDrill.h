@@ -2,6 +2,7 @@
 
 #include "logic/DrillQuestions.h"
 #include "logic/DrillRun.h"
+#include "windows/Form5.h"
 
 #include <QLineEdit>
 #include <QWidget>
@@ -61,6 +62,12 @@ public:
     // Loads the drill with the limits chosen on the menu: minutes make it a timed drill, and the
     // number of questions (0 for none) ends it by count.
     void Form_Load(const drill::Limits &limits);
+
+signals:
+    // The drill was left by "退出" or the window's close box, before it ended.
+    void backToMenu();
+    // The drill ended and handed over to its report, now on show and filled in.
+    void reportShown(Form5 *report);
 
 public slots:
     void Text1_GotFocus();
