@@ -192,7 +192,7 @@ FormDrill *tst_FormDrill::start(Kind drill, const QString &minutes, const QStrin
     if (!w || !windowtest::activate(w))
         return nullptr;
     if (auto *box = dynamic_cast<DrillAnswerBox *>(child<QLineEdit>(w, "Text1")))
-        box->beep = [this] { ++m_beeps; };
+        connect(box, &DrillAnswerBox::warningBeep, this, [this] { ++m_beeps; });
     return w;
 }
 

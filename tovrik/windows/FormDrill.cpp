@@ -31,23 +31,22 @@ bool DrillAnswerBox::isEnter(const QKeyEvent *event)
 void DrillAnswerBox::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    // Coming back to the window, or out of a popup, is not a new question.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
-    if (gotFocus)
-        gotFocus();
+    emit gotFocus();
 }
 
 void DrillAnswerBox::keyPressEvent(QKeyEvent *event)
 {
-    if (isEnter(event) && enterPressed) {
-        if (enterPressed()) {
+    if (isEnter(event)) {
+        m_enterTaken = false;
+        emit enterPressed();
+        if (m_enterTaken) {
             event->accept();
             return;
         }
         // A wrong answer: the Enter goes on to the box, which answers it with the warning beep.
-        if (beep)
-            beep();
+        emit warningBeep();
     }
     QLineEdit::keyPressEvent(event);
 }
@@ -55,8 +54,7 @@ void DrillAnswerBox::keyPressEvent(QKeyEvent *event)
 void DrillFocusBox::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (gotFocus)
-        gotFocus(event->reason());
+    emit gotFocus(event->reason());
 }
 
 namespace {
@@ -348,19 +346,22 @@ void FormDrill::addFaceIcons()
 
 void FormDrill::wireFlow()
 {
-    Text1->gotFocus = [this] { Text1_GotFocus(); };
-    Text1->enterPressed = [this] { return Text1_Enter(); };
-    Text1->beep = [this] { beep(); };
-    Text2->gotFocus = [this](Qt::FocusReason reason) {
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-            // Only the window came back: hand the focus on without counting anything.
-            Text1->setFocus(reason);
-            return;
-        }
-        Text2_GotFocus();
-    };
+    connect(Text1, &DrillAnswerBox::gotFocus, this, &FormDrill::Text1_GotFocus);
+    connect(Text1, &DrillAnswerBox::enterPressed, this, &FormDrill::Text1_Enter);
+    connect(Text1, &DrillAnswerBox::warningBeep, this, &QApplication::beep);
+    connect(Text2, &DrillFocusBox::gotFocus, this, &FormDrill::focusBoxEntered);
     connect(Timer1, &QTimer::timeout, this, &FormDrill::Timer1_Timer);
     connect(Command1, &QPushButton::clicked, this, &FormDrill::Command1_Click);
+}
+
+// Moves the focus to a box whose focus-in runs the step; where the focus cannot move (the window
+// is not the active one), runs the step here. Either way the step runs once.
+void FormDrill::handOver(QLineEdit *box, void (FormDrill::*step)())
+{
+    const int before = m_stepsRun;
+    box->setFocus(Qt::OtherFocusReason);
+    if (m_stepsRun == before)
+        (this->*step)();
 }
 
 void FormDrill::Form_Load(const drill::Limits &limits)
@@ -385,11 +386,8 @@ void FormDrill::showEvent(QShowEvent *event)
         return;
     m_shownOnce = true;
     // The answer box takes the focus and the first question goes up. While the window is not yet
-    // active the focus only arrives later, with the window, so the question is presented here.
-    const int before = m_presentations;
-    Text1->setFocus(Qt::OtherFocusReason);
-    if (m_presentations == before)
-        PresentQuestion();
+    // active the focus only arrives later, with the window, so the question is presented at once.
+    handOver(Text1, &FormDrill::PresentQuestion);
 }
 
 void FormDrill::Text1_GotFocus()
@@ -405,22 +403,20 @@ void FormDrill::PresentQuestion()
     Label2->setAccessibleName(spokenOperator(q.op));
     Label3->setText(drill::digitText(q.second));
     m_rightAnswer = q.answer;
-    ++m_presentations;
+    ++m_stepsRun;
 }
 
-bool FormDrill::Text1_Enter()
+void FormDrill::Text1_Enter()
 {
-    if (m_ended)
-        return true;
+    if (m_ended) {
+        Text1->takeEnter();
+        return;
+    }
     const bool right = m_run.grade(Text1->text(), m_rightAnswer);
     showFace(right);
-
-    const int before = m_countSteps;
-    Text2->setFocus(Qt::OtherFocusReason);
-    // The focus cannot move while the window is not the active one; the answer still counts.
-    if (m_countSteps == before)
-        Text2_GotFocus();
-    return right;
+    handOver(Text2, &FormDrill::Text2_GotFocus);
+    if (right)
+        Text1->takeEnter();
 }
 
 // The face of a right or a wrong answer, with a name a screen reader speaks.
@@ -440,12 +436,8 @@ void FormDrill::Text2_GotFocus()
 {
     if (m_ended)
         return;
-    ++m_countSteps;
-
-    const int before = m_presentations;
-    Text1->setFocus(Qt::OtherFocusReason);
-    if (m_presentations == before)
-        PresentQuestion();
+    ++m_stepsRun;
+    handOver(Text1, &FormDrill::PresentQuestion);
 
     if (m_run.countAnswer(m_limits.questions)) {
         endDrill(drill::Ending::ByCount);
@@ -453,6 +445,16 @@ void FormDrill::Text2_GotFocus()
     }
     Text1->clear();
     showCounts();
+}
+
+void FormDrill::focusBoxEntered(Qt::FocusReason reason)
+{
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        // Only the window came back: hand the focus on without counting anything.
+        Text1->setFocus(reason);
+        return;
+    }
+    Text2_GotFocus();
 }
 
 void FormDrill::showCounts()
@@ -498,9 +500,4 @@ void FormDrill::closeEvent(QCloseEvent *event)
     m_ended = true;
     m_run.clearCounts();
     emit backToMenu();
-}
-
-void FormDrill::beep()
-{
-    QApplication::beep();
 }
