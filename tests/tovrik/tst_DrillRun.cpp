@@ -12,7 +12,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void grade_data();
     void grade();
-    void givenAnswerKeepsTheLastNumber();
+    void entryThatIsNoNumberIsWrong();
     void questionLimit_data();
     void questionLimit();
     void time_data();
@@ -49,16 +49,14 @@ void tst_DrillRun::grade()
     QCOMPARE(run.done(), 0); // counting the answer is a step of its own
 }
 
-void tst_DrillRun::givenAnswerKeepsTheLastNumber()
+void tst_DrillRun::entryThatIsNoNumberIsWrong()
 {
     drill::DrillRun run;
-    QCOMPARE(run.givenAnswer(), 0);
-    run.grade("17", 3);
-    QCOMPARE(run.givenAnswer(), 17);
-    // An entry that is not a number leaves the last one in place and is still wrong, even when
-    // the last number happens to be the right answer now.
+    QVERIFY(!run.grade("17", 3));
+    // An entry that is not a number is wrong, even when the number typed before it happens to be
+    // the right answer now.
     QVERIFY(!run.grade("x", 17));
-    QCOMPARE(run.givenAnswer(), 17);
+    QCOMPARE(run.wrong(), 2);
 }
 
 void tst_DrillRun::questionLimit_data()

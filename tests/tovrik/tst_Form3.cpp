@@ -332,7 +332,7 @@ void tst_Form3::drillButtonRules()
         choose(step.startsWith('1') ? "Option1" : "Option2", step.mid(2));
     const int refusedBefore = refusals();
 
-    m_menu->Command1_Click();
+    child<QPushButton>("Command1")->click();
     QCOMPARE(refusals(), refusedBefore + (opens ? 0 : 1));
     QCOMPARE(WindowRegistry::instance().find<Form1>() != nullptr, opens);
     QCOMPARE(m_menu->isVisible(), !opens);
@@ -380,7 +380,7 @@ void tst_Form3::limitOfTheOtherFormStaysInForce()
     QCOMPARE(child<QLabel>("Label2")->text(), "20");
 
     // A drill opened now has both limits: it is timed, and it gets 20 as its question limit.
-    m_menu->Command1_Click();
+    child<QPushButton>("Command1")->click();
     Form1 *drill = WindowRegistry::instance().find<Form1>();
     QVERIFY(drill);
     QVERIFY(drill->findChild<QTimer *>("Timer1")->isActive());
@@ -404,7 +404,7 @@ void tst_Form3::returnToMenuAfterADrill()
 {
     openMenu();
     choose("Option1", "5");
-    m_menu->Command2_Click();
+    child<QPushButton>("Command2")->click();
     QVERIFY(!m_menu->isVisible());
 
     Form3::ReturnToMenu();

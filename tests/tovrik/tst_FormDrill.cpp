@@ -100,6 +100,8 @@ private slots:
     void reactivationIsNotANewQuestion();
     void leavingReturnsToTheMenu_data();
     void leavingReturnsToTheMenu();
+    void leavingTheReportReturnsToTheMenu_data();
+    void leavingTheReportReturnsToTheMenu();
     void facePictures_data();
     void facePictures();
     void onlyEnterGrades_data();
@@ -171,26 +173,26 @@ FormDrill *tst_FormDrill::start(Kind drill, const QString &minutes, const QStrin
     FormDrill *w = nullptr;
     switch (drill) {
     case Kind::TimesTable:
-        m_menu->Command1_Click();
+        child<QPushButton>(m_menu, "Command1")->click();
         w = registry.find<Form1>();
         break;
     case Kind::AddSubWithin100:
-        m_menu->Command2_Click();
+        child<QPushButton>(m_menu, "Command2")->click();
         w = registry.find<Form2>();
         break;
     case Kind::Mixed:
-        m_menu->Command4_Click();
+        child<QPushButton>(m_menu, "Command4")->click();
         w = registry.find<Form4>();
         break;
     case Kind::AddSubWithin1000:
-        m_menu->Command5_Click();
+        child<QPushButton>(m_menu, "Command5")->click();
         w = registry.find<Form7>();
         break;
     }
     if (!w || !windowtest::activate(w))
         return nullptr;
     if (auto *box = dynamic_cast<DrillAnswerBox *>(child<QLineEdit>(w, "Text1")))
-        box->beep = [this] { ++m_beeps; };
+        connect(box, &DrillAnswerBox::warningBeep, this, [this] { ++m_beeps; });
     return w;
 }
 
@@ -602,6 +604,41 @@ void tst_FormDrill::leavingReturnsToTheMenu()
     QCOMPARE(counts(again), (QStringList {"0", "0", "0"}));
     answer(again, "75");
     QCOMPARE(counts(again), (QStringList {"1", "1", "0"}));
+}
+
+void tst_FormDrill::leavingTheReportReturnsToTheMenu_data()
+{
+    QTest::addColumn<Leave>("how");
+    QTest::newRow("退出") << Leave::ByButton;
+    QTest::newRow("close box") << Leave::ByCloseBox;
+}
+
+// The report a drill hands over to gives control back to the menu that opened the drill, for a
+// second drill as for the first.
+void tst_FormDrill::leavingTheReportReturnsToTheMenu()
+{
+    QFETCH(Leave, how);
+    useScript(repeated(plus(30, 45), 6));
+    for (int round = 0; round < 2; ++round) {
+        QPointer<FormDrill> w = start(Kind::AddSubWithin100, "3", "2");
+        QVERIFY(w);
+        answer(w, "75");
+        answer(w, "75");
+        QPointer<Form5> report = WindowRegistry::instance().find<Form5>();
+        QVERIFY(report && report->isVisible());
+        QVERIFY(!m_menu->isVisible());
+
+        windowtest::leave(report, child<QPushButton>(report, "Command1"), how);
+
+        QVERIFY(m_menu->isVisible());
+        QVERIFY(!child<QRadioButton>(m_menu, "Option1")->isChecked());
+        QVERIFY(!child<QRadioButton>(m_menu, "Option2")->isChecked());
+        QCOMPARE(text(m_menu, "Label1"), QString());
+        QCOMPARE(text(m_menu, "Label2"), QString());
+        QCOMPARE(m_menu->limits(), drill::Limits {});
+        QTRY_VERIFY(report.isNull());
+        QTRY_VERIFY(w.isNull());
+    }
 }
 
 void tst_FormDrill::facePictures_data()

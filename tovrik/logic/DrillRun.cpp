@@ -30,8 +30,6 @@ DrillRun::DrillRun(int minutes)
 bool DrillRun::grade(const QString &typed, int rightAnswer)
 {
     const std::optional<int> value = textToNumber(typed);
-    if (value)
-        m_givenAnswer = *value;
     const bool isRight = value && *value == rightAnswer;
     increment(isRight ? m_right : m_wrong);
     return isRight;

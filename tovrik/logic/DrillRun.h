@@ -34,7 +34,6 @@ public:
     int right() const { return m_right; }
     int wrong() const { return m_wrong; }
     int secondsLeft() const { return m_secondsLeft; }
-    int givenAnswer() const { return m_givenAnswer; }
 
     // Grades a typed answer against the right one and counts it as right or wrong. An entry that
     // does not read as a whole number is wrong. Returns true for a right answer.
@@ -55,7 +54,6 @@ private:
     int m_right = 0;
     int m_wrong = 0;
     int m_secondsLeft = 0;
-    int m_givenAnswer = 0;
 };
 
 } // namespace drill

@@ -10,6 +10,7 @@
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/Form4.h"
+#include "windows/Form5.h"
 #include "windows/Form7.h"
 #include "windows/FormPictures.h"
 
@@ -28,48 +29,33 @@ namespace {
 const QString kRefusalText = QStringLiteral("对不起，请重新选择");
 const QString kRefusalTitle = QStringLiteral("训练形式选择错误");
 
-// The row of buttons: the four drills, each with the kind it opens, and "退出".
-struct ButtonControl {
-    const char *name;
-    const char *caption;
-    form::Rect at;
-    const char *tip;
-    std::optional<drill::Kind> opens; // none for "退出"
-};
-
-const ButtonControl kButtons[] = {
-    {"Command5",
-     "1000以内加减法",
-     {840, 4080, 1335, 615},
-     "练习进行20以内加减法",
-     drill::Kind::AddSubWithin1000},
-    {"Command1", "表内乘除法", {2280, 4080, 1335, 615}, "进行表内乘除法的练习", drill::Kind::TimesTable},
-    {"Command2",
-     "百以内加减法",
-     {3720, 4080, 1335, 615},
-     "练习进行百以内加减法",
-     drill::Kind::AddSubWithin100},
-    {"Command4",
-     "综合训练",
-     {5160, 4080, 1335, 615},
-     "表内乘除法和百以内加减法口算混合训练",
-     drill::Kind::Mixed},
-    {"Command3", "退出", {6600, 4080, 1095, 615}, "退出本程序", std::nullopt},
-};
-
-// The drill window of a kind, opened (not yet shown) when it is not open.
-FormDrill *openDrillWindow(drill::Kind kind)
+// The drill window of a kind, opened (not yet shown) when it is not open. A window opened now is
+// told how to give control back: leaving the drill, or the report it hands over to, brings the
+// menu back.
+template <class W> FormDrill *drillWindow()
 {
     WindowRegistry &registry = WindowRegistry::instance();
+    if (W *open = registry.find<W>())
+        return open;
+    W *drill = registry.open<W>();
+    QObject::connect(drill, &FormDrill::backToMenu, drill, &Form3::ReturnToMenu);
+    QObject::connect(drill, &FormDrill::reportShown, drill, [](Form5 *report) {
+        QObject::connect(report, &Form5::backToMenu, report, &Form3::ReturnToMenu, Qt::SingleShotConnection);
+    });
+    return drill;
+}
+
+FormDrill *openDrillWindow(drill::Kind kind)
+{
     switch (kind) {
     case drill::Kind::TimesTable:
-        return registry.open<Form1>();
+        return drillWindow<Form1>();
     case drill::Kind::AddSubWithin100:
-        return registry.open<Form2>();
+        return drillWindow<Form2>();
     case drill::Kind::Mixed:
-        return registry.open<Form4>();
+        return drillWindow<Form4>();
     case drill::Kind::AddSubWithin1000:
-        return registry.open<Form7>();
+        return drillWindow<Form7>();
     }
     return nullptr;
 }
@@ -90,8 +76,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     addChoice();
     addButtons();
 
-    auto *exit = findChild<QPushButton *>(QStringLiteral("Command3"));
-    connect(exit, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(m_drillButtons, &QButtonGroup::idClicked, this,
             [this](int id) { openDrill(static_cast<drill::Kind>(id)); });
     connect(Option1, &QRadioButton::clicked, this, &Form3::Option1_Click);
@@ -131,132 +116,117 @@ void Form3::addChoice()
 // The row of five buttons; the drill buttons answer through one group, by the kind they open.
 void Form3::addButtons()
 {
+    struct ButtonRow {
+        QPushButton *Form3::*member;
+        const char *name;
+        const char16_t *caption;
+        form::Rect at;
+        const char16_t *tip;
+        std::optional<drill::Kind> opens; // none for "退出"
+    };
+    // clang-format off
+    static const ButtonRow rows[] = {
+        {&Form3::Command5, "Command5", u"1000以内加减法", {840, 4080, 1335, 615}, u"练习进行20以内加减法", drill::Kind::AddSubWithin1000},
+        {&Form3::Command1, "Command1", u"表内乘除法", {2280, 4080, 1335, 615}, u"进行表内乘除法的练习", drill::Kind::TimesTable},
+        {&Form3::Command2, "Command2", u"百以内加减法", {3720, 4080, 1335, 615}, u"练习进行百以内加减法", drill::Kind::AddSubWithin100},
+        {&Form3::Command4, "Command4", u"综合训练", {5160, 4080, 1335, 615}, u"表内乘除法和百以内加减法口算混合训练", drill::Kind::Mixed},
+        {&Form3::Command3, "Command3", u"退出", {6600, 4080, 1095, 615}, u"退出本程序", std::nullopt},
+    };
+    // clang-format on
     m_drillButtons = new QButtonGroup(this);
     const QFont font = fonts::make(fonts::kLishu, 15);
-    for (const ButtonControl &b : kButtons) {
-        auto *button
-            = form::add<form::WrappingButton>(this, b.name, QString::fromUtf8(b.caption), b.at, font);
-        form::setTip(button, QString::fromUtf8(b.tip));
+    for (const ButtonRow &b : rows) {
+        QPushButton *button
+            = form::add<form::WrappingButton>(this, b.name, QString::fromUtf16(b.caption), b.at, font);
+        form::setTip(button, QString::fromUtf16(b.tip));
         if (b.opens)
             m_drillButtons->addButton(button, static_cast<int>(*b.opens));
+        this->*b.member = button;
     }
-    const auto button = [this](const char *name) { return findChild<QPushButton *>(QLatin1String(name)); };
     // The keyboard order of the menu; the first button has the focus when the window is shown.
-    form::chainTabOrder({button("Command1"), button("Command2"), button("Command3"), button("Command4"),
-                         Option1, Option2, button("Command5")});
-    button("Command1")->setFocus();
+    form::chainTabOrder({Command1, Command2, Command3, Command4, Option1, Option2, Command5});
+    Command1->setFocus();
 }
 
 void Form3::Form_Load()
 {
     twips::moveTo(this, 500, 500);
-    Label3->hide();
-    Label4->hide();
-    clearLimits();
-    m_minutesChosen = 0;
-    m_questionsChosen = 0;
+    m_choice = {};
+    showChoice();
 }
 
-void Form3::clearLimits()
+// Shows the choice: the training form on the option buttons, the number rows and their limits.
+void Form3::showChoice()
 {
-    Label1->clear();
-    Label2->clear();
-    m_limits = {};
+    const drill::Limits limits = m_choice.limits();
+    Label1->setText(limits.minutes > 0 ? drill::digitText(limits.minutes) : QString());
+    Label2->setText(limits.questions > 0 ? drill::digitText(limits.questions) : QString());
+    const drill::ShownRows rows = m_choice.rows();
+    Label1->setVisible(rows.minutes);
+    Label3->setVisible(rows.minutesUnit);
+    Label2->setVisible(rows.questions);
+    Label4->setVisible(rows.questionsUnit);
+    showForm(m_choice.form());
 }
 
-void Form3::clearOptions()
+void Form3::showForm(drill::TrainingForm form)
 {
     // An exclusive group never lets its last checked button go, so lift that for a moment.
     Option1->setAutoExclusive(false);
     Option2->setAutoExclusive(false);
-    Option1->setChecked(false);
-    Option2->setChecked(false);
+    Option1->setChecked(form == drill::TrainingForm::ByTime);
+    Option2->setChecked(form == drill::TrainingForm::ByCount);
     Option1->setAutoExclusive(true);
     Option2->setAutoExclusive(true);
 }
 
+// The refusal of a training form or a drill button; the choice has unpicked its form by then.
 void Form3::refuse()
 {
     services::dialogs().inform(this, kRefusalText, kRefusalTitle);
-    clearOptions();
+    showChoice();
 }
 
 void Form3::Option1_Click()
 {
     const QString answer = services::dialogs().input(
         this, QStringLiteral("欢迎，请问您想练多少时间啊？(以分钟计算,最少 1 分钟)"));
-    if (const std::optional<int> minutes = drill::textToNumber(answer))
-        m_minutesChosen = *minutes;
-    if (m_minutesChosen < 1) {
+    if (!m_choice.chooseTime(answer)) {
         refuse();
         return;
     }
-    Label2->hide();
-    Label4->hide();
-    m_limits.minutes = m_minutesChosen;
-    Label1->setText(drill::digitText(m_minutesChosen));
-    Label1->show();
-    Label3->show();
+    showChoice();
 }
 
 void Form3::Option2_Click()
 {
-    Label1->hide();
-    Label3->hide();
-    Label2->show();
-    Label4->show();
+    // The question row shows while its number is asked.
+    m_choice.pickCount();
+    showChoice();
     const QString answer
         = services::dialogs().input(this, QStringLiteral("欢迎，请问您想练习多少题啊？（最少1题） "));
-    if (const std::optional<int> questions = drill::textToNumber(answer))
-        m_questionsChosen = *questions;
-    if (m_questionsChosen < 1) {
+    if (!m_choice.chooseCount(answer)) {
         refuse();
         return;
     }
-    m_limits.questions = m_questionsChosen;
-    Label2->setText(drill::digitText(m_questionsChosen));
+    showChoice();
 }
 
 void Form3::openDrill(drill::Kind kind)
 {
-    if (!Option1->isChecked() && m_questionsChosen < 1) {
-        refuse();
-        return;
-    }
-    if (!Option2->isChecked() && m_minutesChosen < 1) {
+    const std::optional<drill::Limits> limits = m_choice.open();
+    if (!limits) {
         refuse();
         return;
     }
     // The drill loads with the limits the labels show; showing it presents the first question in
     // its empty answer box.
     FormDrill *drill = openDrillWindow(kind);
-    drill->Form_Load(m_limits);
+    drill->Form_Load(*limits);
     drill->show();
     drill->raise();
     drill->activateWindow();
     hide();
-    m_minutesChosen = 0;
-    m_questionsChosen = 0;
-}
-
-void Form3::Command1_Click()
-{
-    openDrill(drill::Kind::TimesTable);
-}
-
-void Form3::Command2_Click()
-{
-    openDrill(drill::Kind::AddSubWithin100);
-}
-
-void Form3::Command4_Click()
-{
-    openDrill(drill::Kind::Mixed);
-}
-
-void Form3::Command5_Click()
-{
-    openDrill(drill::Kind::AddSubWithin1000);
 }
 
 void Form3::Command3_Click()
@@ -276,6 +246,6 @@ void Form3::closeEvent(QCloseEvent *event)
 void Form3::ReturnToMenu()
 {
     Form3 *menu = WindowRegistry::instance().show<Form3>();
-    menu->clearLimits();
-    menu->clearOptions();
+    menu->m_choice.returnToMenu();
+    menu->showChoice();
 }

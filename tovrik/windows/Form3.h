@@ -2,6 +2,7 @@
 
 #include "logic/DrillQuestions.h"
 #include "logic/DrillRun.h"
+#include "logic/LimitChoice.h"
 
 #include <QWidget>
 
@@ -21,19 +22,16 @@ public:
 
     // The limits a drill opened now gets: what the number labels Label1 (minutes) and Label2
     // (questions) show, hidden or not; 0 where a label is empty.
-    drill::Limits limits() const { return m_limits; }
+    drill::Limits limits() const { return m_choice.limits(); }
 
     // Gives control back to the menu after a drill or the report has closed: empty number labels,
-    // no training form chosen, the menu on show (opened afresh if it was not open).
+    // no training form chosen, the menu on show (opened afresh if it was not open). The drills the
+    // menu opens, and the reports they hand over to, call it through their backToMenu signal.
     static void ReturnToMenu();
 
 public slots:
     void Option1_Click();
     void Option2_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command4_Click();
-    void Command5_Click();
     void Command3_Click();
 
 protected:
@@ -43,8 +41,8 @@ private:
     void addChoice();
     void addButtons();
     void Form_Load();
-    void clearOptions();
-    void clearLimits();
+    void showChoice();
+    void showForm(drill::TrainingForm form);
     void refuse();
     void openDrill(drill::Kind kind);
 
@@ -55,9 +53,12 @@ private:
     QLabel *Label3 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command3 = nullptr;
     QButtonGroup *m_drillButtons = nullptr;
 
-    int m_minutesChosen = 0;
-    int m_questionsChosen = 0;
-    drill::Limits m_limits; // what Label1 and Label2 show
+    drill::LimitChoice m_choice; // what the option buttons and the number rows show
 };

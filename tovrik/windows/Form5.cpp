@@ -4,7 +4,6 @@
 #include "widgets/Fonts.h"
 #include "widgets/FormKit.h"
 #include "widgets/Twips.h"
-#include "windows/Form3.h"
 #include "windows/FormPictures.h"
 
 #include <QCloseEvent>
@@ -31,30 +30,6 @@ QFont fontOf(Face face)
     return {};
 }
 
-// The texts of the report: the words, and the figures (centred) that FillReport writes.
-struct TextControl {
-    const char *name;
-    const char *text;
-    form::Rect at;
-    Face face;
-    const char *meaning; // what a figure stands for, for a screen reader; null for words
-};
-
-const TextControl kTexts[] = {
-    {"Label1_1", "共做", {720, 1920, 975, 495}, Face::Words, nullptr},
-    {"Label4", "", {1560, 1860, 855, 495}, Face::Figures, "共做题数"},
-    {"Label7_0", "题", {2640, 1980, 375, 375}, Face::Words, nullptr},
-    {"Label10", "每分", {3360, 2040, 735, 495}, Face::SmallWords, nullptr},
-    {"Label11", "", {4200, 1920, 855, 495}, Face::Figures, "每分钟做的题数"},
-    {"Label12", "题", {5160, 2040, 375, 375}, Face::SmallWords, nullptr},
-    {"Label5", "", {1560, 2520, 855, 495}, Face::Figures, "答对题数"},
-    {"Label7_1", "题", {2640, 2700, 375, 375}, Face::Words, nullptr},
-    {"Label8", "得分", {3720, 2640, 975, 615}, Face::Words, nullptr},
-    {"Label9", "", {4800, 2640, 735, 735}, Face::Score, "得分"},
-    {"Label6", "", {1560, 3240, 855, 495}, Face::Figures, "答错题数"},
-    {"Label7_2", "题", {2640, 3360, 375, 375}, Face::Words, nullptr},
-};
-
 } // namespace
 
 Form5::Form5(QWidget *parent) : QWidget(parent)
@@ -71,13 +46,6 @@ Form5::Form5(QWidget *parent) : QWidget(parent)
 
     addPictures();
     addTexts();
-    Label4 = label("Label4");
-    Label5 = label("Label5");
-    Label6 = label("Label6");
-    Label9 = label("Label9");
-    Label10 = label("Label10");
-    Label11 = label("Label11");
-    Label12 = label("Label12");
 
     Command1 = form::add<form::WrappingButton>(this, "Command1", QStringLiteral("退出"),
                                                {4080, 3360, 855, 495}, fontOf(Face::SmallWords));
@@ -87,14 +55,41 @@ Form5::Form5(QWidget *parent) : QWidget(parent)
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 }
 
+// The texts of the report: the words, and the figures (centred) that FillReport writes.
 void Form5::addTexts()
 {
-    for (const TextControl &t : kTexts) {
+    struct TextRow {
+        QLabel *Form5::*member; // null for a word FillReport leaves alone
+        const char *name;
+        const char16_t *text;
+        form::Rect at;
+        Face face;
+        const char16_t *meaning; // what a figure stands for, for a screen reader; null for words
+    };
+    // clang-format off
+    static const TextRow rows[] = {
+        {nullptr, "Label1_1", u"共做", {720, 1920, 975, 495}, Face::Words, nullptr},
+        {&Form5::Label4, "Label4", u"", {1560, 1860, 855, 495}, Face::Figures, u"共做题数"},
+        {nullptr, "Label7_0", u"题", {2640, 1980, 375, 375}, Face::Words, nullptr},
+        {&Form5::Label10, "Label10", u"每分", {3360, 2040, 735, 495}, Face::SmallWords, nullptr},
+        {&Form5::Label11, "Label11", u"", {4200, 1920, 855, 495}, Face::Figures, u"每分钟做的题数"},
+        {&Form5::Label12, "Label12", u"题", {5160, 2040, 375, 375}, Face::SmallWords, nullptr},
+        {&Form5::Label5, "Label5", u"", {1560, 2520, 855, 495}, Face::Figures, u"答对题数"},
+        {nullptr, "Label7_1", u"题", {2640, 2700, 375, 375}, Face::Words, nullptr},
+        {nullptr, "Label8", u"得分", {3720, 2640, 975, 615}, Face::Words, nullptr},
+        {&Form5::Label9, "Label9", u"", {4800, 2640, 735, 735}, Face::Score, u"得分"},
+        {&Form5::Label6, "Label6", u"", {1560, 3240, 855, 495}, Face::Figures, u"答错题数"},
+        {nullptr, "Label7_2", u"题", {2640, 3360, 375, 375}, Face::Words, nullptr},
+    };
+    // clang-format on
+    for (const TextRow &t : rows) {
         const bool figure = t.meaning != nullptr;
-        QLabel *shown = form::addLabel(this, t.name, QString::fromUtf8(t.text), t.at, fontOf(t.face),
+        QLabel *shown = form::addLabel(this, t.name, QString::fromUtf16(t.text), t.at, fontOf(t.face),
                                        figure ? Qt::AlignHCenter : Qt::AlignLeft);
         if (figure)
-            shown->setAccessibleDescription(QString::fromUtf8(t.meaning));
+            shown->setAccessibleDescription(QString::fromUtf16(t.meaning));
+        if (t.member)
+            this->*t.member = shown;
     }
 }
 
@@ -112,11 +107,6 @@ void Form5::addPictures()
     QLabel *frown = form::addPicture(this, "Image3", {840, 3240, 480, 480});
     frown->setPixmap(formPictures::facePixmap(formPictures::kFrownFile, side));
     form::describe(frown, QStringLiteral("答错"));
-}
-
-QLabel *Form5::label(const char *objectName) const
-{
-    return findChild<QLabel *>(QLatin1String(objectName), Qt::FindDirectChildrenOnly);
 }
 
 void Form5::FillReport(int done, int right, int wrong, drill::Ending ending, int minutes)
@@ -145,5 +135,5 @@ void Form5::closeEvent(QCloseEvent *event)
 {
     // "退出" and the window's close box alike give control back to the menu.
     event->accept();
-    Form3::ReturnToMenu();
+    emit backToMenu();
 }

@@ -21,6 +21,10 @@ public:
     // drill ran with.
     void FillReport(int done, int right, int wrong, drill::Ending ending, int minutes);
 
+signals:
+    // The report was left by "退出" or the window's close box.
+    void backToMenu();
+
 public slots:
     void Command1_Click();
 
@@ -30,7 +34,6 @@ protected:
 private:
     void addTexts();
     void addPictures();
-    QLabel *label(const char *objectName) const;
 
     QLineEdit *Text1 = nullptr;
     QLabel *Label4 = nullptr;

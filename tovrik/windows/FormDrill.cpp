@@ -6,8 +6,6 @@
 #include "widgets/FormKit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowRegistry.h"
-#include "windows/Form3.h"
-#include "windows/Form5.h"
 #include "windows/FormPictures.h"
 
 #include <QAccessible>
@@ -33,23 +31,22 @@ bool DrillAnswerBox::isEnter(const QKeyEvent *event)
 void DrillAnswerBox::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    // Coming back to the window, or out of a popup, is not a new question.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
-    if (gotFocus)
-        gotFocus();
+    emit gotFocus();
 }
 
 void DrillAnswerBox::keyPressEvent(QKeyEvent *event)
 {
-    if (isEnter(event) && enterPressed) {
-        if (enterPressed()) {
+    if (isEnter(event)) {
+        m_enterTaken = false;
+        emit enterPressed();
+        if (m_enterTaken) {
             event->accept();
             return;
         }
         // A wrong answer: the Enter goes on to the box, which answers it with the warning beep.
-        if (beep)
-            beep();
+        emit warningBeep();
     }
     QLineEdit::keyPressEvent(event);
 }
@@ -57,8 +54,7 @@ void DrillAnswerBox::keyPressEvent(QKeyEvent *event)
 void DrillFocusBox::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (gotFocus)
-        gotFocus(event->reason());
+    emit gotFocus(event->reason());
 }
 
 namespace {
@@ -211,21 +207,6 @@ const DrillLayout &layoutOf(drill::Kind kind)
     return kTimesTable;
 }
 
-// The fixed texts and counts below the question row, the same in every drill.
-struct CountText {
-    const char *name;
-    const char *text;
-    form::Rect at;
-    const char *meaning; // what a count stands for, for a screen reader; null for a word
-};
-
-const CountText kCountTexts[] = {
-    {"Label15", "第", {600, 4080, 255, 375}, nullptr},  {"Label11", "", {960, 4080, 735, 375}, "已答题数"},
-    {"Label16", "题", {1800, 4080, 495, 375}, nullptr}, {"Label12", "", {1080, 4740, 855, 495}, "答对题数"},
-    {"Label18", "题", {2160, 4740, 495, 495}, nullptr}, {"Label13", "", {3360, 4740, 975, 495}, "答错题数"},
-    {"Label20", "题", {4560, 4740, 735, 495}, nullptr},
-};
-
 // How a screen reader speaks an operator; "x" alone would be read as a letter.
 QString spokenOperator(const QString &op)
 {
@@ -316,21 +297,39 @@ void FormDrill::addQuestionRow()
     Image1 = form::addPicture(this, "Image1", lay.image1);
 }
 
+// The fixed texts and counts below the question row, the same in every drill.
 void FormDrill::addCountRows()
 {
+    struct CountRow {
+        QLabel *FormDrill::*member; // null for a word
+        const char *name;
+        const char16_t *text;
+        form::Rect at;
+        const char16_t *meaning; // what a count stands for, for a screen reader
+    };
+    // clang-format off
+    static const CountRow rows[] = {
+        {nullptr, "Label15", u"第", {600, 4080, 255, 375}, nullptr},
+        {&FormDrill::Label11, "Label11", u"", {960, 4080, 735, 375}, u"已答题数"},
+        {nullptr, "Label16", u"题", {1800, 4080, 495, 375}, nullptr},
+        {&FormDrill::Label12, "Label12", u"", {1080, 4740, 855, 495}, u"答对题数"},
+        {nullptr, "Label18", u"题", {2160, 4740, 495, 495}, nullptr},
+        {&FormDrill::Label13, "Label13", u"", {3360, 4740, 975, 495}, u"答错题数"},
+        {nullptr, "Label20", u"题", {4560, 4740, 735, 495}, nullptr},
+    };
+    // clang-format on
     const QFont wordFont = fonts::make(fonts::kKai, 14.25);
     const QFont countFont = fonts::make(fonts::kArial, 18);
-    for (const CountText &t : kCountTexts) {
-        const bool count = t.meaning != nullptr;
+    for (const CountRow &t : rows) {
+        const bool count = t.member != nullptr;
         QLabel *label
-            = form::addLabel(this, t.name, QString::fromUtf8(t.text), t.at, count ? countFont : wordFont,
+            = form::addLabel(this, t.name, QString::fromUtf16(t.text), t.at, count ? countFont : wordFont,
                              count ? Qt::AlignHCenter : Qt::AlignLeft);
-        if (count)
-            label->setAccessibleDescription(QString::fromUtf8(t.meaning));
+        if (count) {
+            label->setAccessibleDescription(QString::fromUtf16(t.meaning));
+            this->*t.member = label;
+        }
     }
-    Label11 = findChild<QLabel *>(QStringLiteral("Label11"));
-    Label12 = findChild<QLabel *>(QStringLiteral("Label12"));
-    Label13 = findChild<QLabel *>(QStringLiteral("Label13"));
 }
 
 void FormDrill::addFaceIcons()
@@ -347,19 +346,22 @@ void FormDrill::addFaceIcons()
 
 void FormDrill::wireFlow()
 {
-    Text1->gotFocus = [this] { Text1_GotFocus(); };
-    Text1->enterPressed = [this] { return Text1_Enter(); };
-    Text1->beep = [this] { beep(); };
-    Text2->gotFocus = [this](Qt::FocusReason reason) {
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-            // Only the window came back: hand the focus on without counting anything.
-            Text1->setFocus(reason);
-            return;
-        }
-        Text2_GotFocus();
-    };
+    connect(Text1, &DrillAnswerBox::gotFocus, this, &FormDrill::Text1_GotFocus);
+    connect(Text1, &DrillAnswerBox::enterPressed, this, &FormDrill::Text1_Enter);
+    connect(Text1, &DrillAnswerBox::warningBeep, this, &QApplication::beep);
+    connect(Text2, &DrillFocusBox::gotFocus, this, &FormDrill::focusBoxEntered);
     connect(Timer1, &QTimer::timeout, this, &FormDrill::Timer1_Timer);
     connect(Command1, &QPushButton::clicked, this, &FormDrill::Command1_Click);
+}
+
+// Moves the focus to a box whose focus-in runs the step; where the focus cannot move (the window
+// is not the active one), runs the step here. Either way the step runs once.
+void FormDrill::handOver(QLineEdit *box, void (FormDrill::*step)())
+{
+    const int before = m_stepsRun;
+    box->setFocus(Qt::OtherFocusReason);
+    if (m_stepsRun == before)
+        (this->*step)();
 }
 
 void FormDrill::Form_Load(const drill::Limits &limits)
@@ -384,11 +386,8 @@ void FormDrill::showEvent(QShowEvent *event)
         return;
     m_shownOnce = true;
     // The answer box takes the focus and the first question goes up. While the window is not yet
-    // active the focus only arrives later, with the window, so the question is presented here.
-    const int before = m_presentations;
-    Text1->setFocus(Qt::OtherFocusReason);
-    if (m_presentations == before)
-        PresentQuestion();
+    // active the focus only arrives later, with the window, so the question is presented at once.
+    handOver(Text1, &FormDrill::PresentQuestion);
 }
 
 void FormDrill::Text1_GotFocus()
@@ -404,22 +403,20 @@ void FormDrill::PresentQuestion()
     Label2->setAccessibleName(spokenOperator(q.op));
     Label3->setText(drill::digitText(q.second));
     m_rightAnswer = q.answer;
-    ++m_presentations;
+    ++m_stepsRun;
 }
 
-bool FormDrill::Text1_Enter()
+void FormDrill::Text1_Enter()
 {
-    if (m_ended)
-        return true;
+    if (m_ended) {
+        Text1->takeEnter();
+        return;
+    }
     const bool right = m_run.grade(Text1->text(), m_rightAnswer);
     showFace(right);
-
-    const int before = m_countSteps;
-    Text2->setFocus(Qt::OtherFocusReason);
-    // The focus cannot move while the window is not the active one; the answer still counts.
-    if (m_countSteps == before)
-        Text2_GotFocus();
-    return right;
+    handOver(Text2, &FormDrill::Text2_GotFocus);
+    if (right)
+        Text1->takeEnter();
 }
 
 // The face of a right or a wrong answer, with a name a screen reader speaks.
@@ -439,12 +436,8 @@ void FormDrill::Text2_GotFocus()
 {
     if (m_ended)
         return;
-    ++m_countSteps;
-
-    const int before = m_presentations;
-    Text1->setFocus(Qt::OtherFocusReason);
-    if (m_presentations == before)
-        PresentQuestion();
+    ++m_stepsRun;
+    handOver(Text1, &FormDrill::PresentQuestion);
 
     if (m_run.countAnswer(m_limits.questions)) {
         endDrill(drill::Ending::ByCount);
@@ -452,6 +445,16 @@ void FormDrill::Text2_GotFocus()
     }
     Text1->clear();
     showCounts();
+}
+
+void FormDrill::focusBoxEntered(Qt::FocusReason reason)
+{
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        // Only the window came back: hand the focus on without counting anything.
+        Text1->setFocus(reason);
+        return;
+    }
+    Text2_GotFocus();
 }
 
 void FormDrill::showCounts()
@@ -479,6 +482,7 @@ void FormDrill::endDrill(drill::Ending ending)
     close();
     report->FillReport(m_run.done(), m_run.right(), m_run.wrong(), ending, m_limits.minutes);
     m_run.clearCounts();
+    emit reportShown(report);
 }
 
 void FormDrill::Command1_Click()
@@ -495,10 +499,5 @@ void FormDrill::closeEvent(QCloseEvent *event)
     // "退出", or the window's close box: the drill is left and the menu comes back.
     m_ended = true;
     m_run.clearCounts();
-    Form3::ReturnToMenu();
-}
-
-void FormDrill::beep()
-{
-    QApplication::beep();
+    emit backToMenu();
 }

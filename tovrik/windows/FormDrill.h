@@ -2,11 +2,10 @@
 
 #include "logic/DrillQuestions.h"
 #include "logic/DrillRun.h"
+#include "windows/Form5.h"
 
 #include <QLineEdit>
 #include <QWidget>
-
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -16,6 +15,8 @@ class QTimer;
 // window is merely activated again), and the answer graded on Enter.
 class DrillAnswerBox : public QLineEdit
 {
+    Q_OBJECT
+
 public:
     using QLineEdit::QLineEdit;
 
@@ -23,23 +24,34 @@ public:
     // Shift. Ctrl+Enter and Alt+Enter type no Enter character and grade nothing.
     static bool isEnter(const QKeyEvent *event);
 
-    std::function<void()> gotFocus;
-    // Grades the answer; true when the key is consumed (a right answer).
-    std::function<bool()> enterPressed;
-    std::function<void()> beep;
+    // The window's answer to enterPressed for a right answer: the Enter ends there. Without it the
+    // Enter goes on to the box, which answers it with the warning beep.
+    void takeEnter() { m_enterTaken = true; }
+
+signals:
+    // The focus came for a new question; coming back to the window, or out of a popup, is none.
+    void gotFocus();
+    void enterPressed();
+    void warningBeep();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_enterTaken = false;
 };
 
 // The small focus box of a drill: receiving the focus counts an answer and hands the focus back.
 class DrillFocusBox : public QLineEdit
 {
+    Q_OBJECT
+
 public:
     using QLineEdit::QLineEdit;
 
-    std::function<void(Qt::FocusReason)> gotFocus;
+signals:
+    void gotFocus(Qt::FocusReason reason);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -47,6 +59,18 @@ protected:
 
 // One drill window. The four drills share this behaviour and differ only in their questions,
 // captions, titles and a few positions; Form1, Form2, Form4 and Form7 are its thin subclasses.
+//
+// The drill runs on the focus, in a cycle of two hand-overs:
+//  1. The answer box receives the focus (the window shown, a Tab back, a hand-over): a question
+//     is drawn and shown (PresentQuestion).
+//  2. Enter in the answer box grades the typed answer and shows the face (Text1_Enter).
+//  3. The focus is handed to the focus box; its focus-in (or a click into it) counts the answer
+//     (Text2_GotFocus).
+//  4. The focus box hands the focus back to the answer box, which is step 1 for the next
+//     question; then the count may end the drill, or the box is emptied and the counts shown.
+// A hand-over (handOver) runs its step exactly once: through the focus-in where the focus moves,
+// or by itself where it cannot (while the window is not the active one). Coming back to the
+// window, or out of a popup, moves the focus without a step.
 class FormDrill : public QWidget
 {
     Q_OBJECT
@@ -61,6 +85,12 @@ public:
     // Loads the drill with the limits chosen on the menu: minutes make it a timed drill, and the
     // number of questions (0 for none) ends it by count.
     void Form_Load(const drill::Limits &limits);
+
+signals:
+    // The drill was left by "退出" or the window's close box, before it ended.
+    void backToMenu();
+    // The drill ended and handed over to its report, now on show and filled in.
+    void reportShown(Form5 *report);
 
 public slots:
     void Text1_GotFocus();
@@ -78,10 +108,10 @@ private:
     void addCountRows();
     void addFaceIcons();
     void wireFlow();
-    // The warning beep of a wrong answer.
-    void beep();
+    void handOver(QLineEdit *box, void (FormDrill::*step)());
+    void focusBoxEntered(Qt::FocusReason reason);
     void PresentQuestion();
-    bool Text1_Enter();
+    void Text1_Enter();
     void showFace(bool right);
     void showCounts();
     void endDrill(drill::Ending ending);
@@ -103,8 +133,7 @@ private:
     drill::Limits m_limits;
     drill::DrillRun m_run;
     int m_rightAnswer = 0;
-    int m_presentations = 0; // questions presented so far
-    int m_countSteps = 0;    // answers counted so far, however they ended
+    int m_stepsRun = 0; // questions presented and answers counted so far
     bool m_shownOnce = false;
     bool m_ended = false; // the drill is over or left; nothing more may count
 };
