@@ -18,11 +18,8 @@ std::optional<int> textToNumber(const QString &text, const QLocale &locale)
     if (!ok || !std::isfinite(value))
         return std::nullopt;
 
-    // Halves go to the even neighbour.
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
+    // The default rounding mode sends halves to the even neighbour.
+    const double whole = std::nearbyint(value);
 
     if (whole < static_cast<double>(std::numeric_limits<int>::min())
         || whole > static_cast<double>(std::numeric_limits<int>::max()))
