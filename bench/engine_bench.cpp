@@ -1,7 +1,7 @@
 // Throughput of the calculator's whole evaluation (normalise, check, tokens, postfix, evaluate,
 // number text) beside muparser parsing and evaluating the same expressions with one reused parser.
 // Ends with "ratio: R", R being the engine's throughput divided by muparser's.
-#include "engine/EvaluateCommand.h"
+#include "quenby/engine/EvaluateCommand.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>

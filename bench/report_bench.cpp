@@ -1,11 +1,11 @@
 // The class report: how long the statistics window's print preview of a class of 181 takes to
 // open, and how long the PDF of 1,000 marks takes, drawn in the process and by quenby-engine
 // --report as a teacher runs it.
-#include "QuenbyStartup.h"
-#include "logic/ClassReport.h"
-#include "report/ReportPages.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/frmTj.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/QuenbyStartup.h"
+#include "quenby/logic/ClassReport.h"
+#include "quenby/report/ReportPages.h"
+#include "quenby/windows/frmTj.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,9 +4,9 @@
 //
 //   startup_bench [--benchmark_...]      runs the comparison
 //   startup_bench --child NAME START_NS  (internal) starts one program and reports its time
-#include "QuenbyStartup.h"
-#include "TovrikStartup.h"
-#include "widgets/Fonts.h"
+#include "platform/widgets/Fonts.h"
+#include "quenby/QuenbyStartup.h"
+#include "tovrik/TovrikStartup.h"
 
 #include <benchmark/benchmark.h>
 

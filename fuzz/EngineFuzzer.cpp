@@ -16,8 +16,8 @@
 // surrogates, NUL) is changed by normalisation. Bytes in: see FuzzText.h.
 #include "FuzzText.h"
 
-#include "engine/EvaluateCommand.h"
-#include "engine/Messages.h"
+#include "quenby/engine/EvaluateCommand.h"
+#include "quenby/engine/Messages.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -12,7 +12,7 @@
 // inside a temporary folder of this program, which is emptied after every input.
 #include "FuzzText.h"
 
-#include "logic/ExportText.h"
+#include "quenby/logic/ExportText.h"
 
 #include <QDateTime>
 #include <QDir>

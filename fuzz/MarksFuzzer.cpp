@@ -5,8 +5,8 @@
 // add up; the statistics of any list, refused marks included, do not crash either.
 #include "FuzzText.h"
 
-#include "engine/NumberText.h"
-#include "logic/ScoreStatistics.h"
+#include "quenby/engine/NumberText.h"
+#include "quenby/logic/ScoreStatistics.h"
 
 #include <QString>
 #include <QStringList>

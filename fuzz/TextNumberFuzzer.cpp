@@ -4,7 +4,7 @@
 // neighbour; no value beyond the 32-bit range.
 #include "FuzzText.h"
 
-#include "logic/TextNumbers.h"
+#include "tovrik/logic/TextNumbers.h"
 
 #include <QLocale>
 #include <QString>

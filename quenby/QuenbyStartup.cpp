@@ -1,12 +1,12 @@
 #include "QuenbyStartup.h"
 
-#include "core/Services.h"
-#include "widgets/DesktopHabits.h"
-#include "widgets/Fonts.h"
-#include "widgets/QtDialogs.h"
-#include "widgets/QtTranslations.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
+#include "platform/core/Services.h"
+#include "platform/widgets/DesktopHabits.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/QtDialogs.h"
+#include "platform/widgets/QtTranslations.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/windows/FrmCal.h"
 
 #include <QApplication>
 #include <QIcon>

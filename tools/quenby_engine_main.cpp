@@ -1,10 +1,10 @@
 // quenby-engine: drives the calculator's engine without a window, one line in, one line out.
-#include "engine/EvaluateCommand.h"
-#include "logic/ClassReport.h"
-#include "logic/EngineText.h"
-#include "logic/ExportText.h"
-#include "logic/ScoreStatistics.h"
-#include "report/ReportPages.h"
+#include "quenby/engine/EvaluateCommand.h"
+#include "quenby/logic/ClassReport.h"
+#include "quenby/logic/EngineText.h"
+#include "quenby/logic/ExportText.h"
+#include "quenby/logic/ScoreStatistics.h"
+#include "quenby/report/ReportPages.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -1,13 +1,13 @@
 #include "TovrikStartup.h"
 
-#include "core/Services.h"
-#include "widgets/DesktopHabits.h"
-#include "widgets/Fonts.h"
-#include "widgets/QtDialogs.h"
-#include "widgets/QtTranslations.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/Form3.h"
-#include "windows/FormPictures.h"
+#include "platform/core/Services.h"
+#include "platform/widgets/DesktopHabits.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/QtDialogs.h"
+#include "platform/widgets/QtTranslations.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "tovrik/windows/Form3.h"
+#include "tovrik/windows/FormPictures.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "TovrikStartup.h"
 
-#include "core/CommandLine.h"
-#include "widgets/FirstWindow.h"
-#include "widgets/WindowRegistry.h"
+#include "platform/core/CommandLine.h"
+#include "platform/widgets/FirstWindow.h"
+#include "platform/widgets/WindowRegistry.h"
 
 #include <QApplication>
 

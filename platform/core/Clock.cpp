@@ -1,4 +1,4 @@
-#include "core/Clock.h"
+#include "platform/core/Clock.h"
 
 QDateTime SystemClock::now() const
 {

@@ -1,6 +1,6 @@
-#include "core/CommandLine.h"
+#include "platform/core/CommandLine.h"
 
-#include "core/LocaleCodeset.h"
+#include "platform/core/LocaleCodeset.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

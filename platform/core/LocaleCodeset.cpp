@@ -1,4 +1,4 @@
-#include "core/LocaleCodeset.h"
+#include "platform/core/LocaleCodeset.h"
 
 #include <QStringConverter>
 

@@ -1,4 +1,4 @@
-#include "core/RandomSource.h"
+#include "platform/core/RandomSource.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "core/Services.h"
+#include "platform/core/Services.h"
 
-#include "core/Clock.h"
-#include "core/Dialogs.h"
-#include "core/RandomSource.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Dialogs.h"
+#include "platform/core/RandomSource.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "widgets/DesktopHabits.h"
+#include "platform/widgets/DesktopHabits.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "widgets/FirstWindow.h"
+#include "platform/widgets/FirstWindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "widgets/Fonts.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QApplication>
 #include <QStringList>

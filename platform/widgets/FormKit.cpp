@@ -1,6 +1,6 @@
-#include "widgets/FormKit.h"
+#include "platform/widgets/FormKit.h"
 
-#include "widgets/Twips.h"
+#include "platform/widgets/Twips.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>

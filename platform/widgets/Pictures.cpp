@@ -1,4 +1,4 @@
-#include "widgets/Pictures.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "widgets/QtDialogs.h"
+#include "platform/widgets/QtDialogs.h"
 
 #include <QApplication>
 #include <QGridLayout>

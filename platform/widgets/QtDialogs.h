@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Dialogs.h"
+#include "platform/core/Dialogs.h"
 
 // The real boxes, with Chinese button texts whatever the locale.
 class QtDialogs : public Dialogs

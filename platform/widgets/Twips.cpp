@@ -1,4 +1,4 @@
-#include "widgets/Twips.h"
+#include "platform/widgets/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

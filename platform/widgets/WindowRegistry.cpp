@@ -1,4 +1,4 @@
-#include "widgets/WindowRegistry.h"
+#include "platform/widgets/WindowRegistry.h"
 
 WindowRegistry &WindowRegistry::instance()
 {

@@ -1,7 +1,7 @@
-#include "engine/EvaluateCommand.h"
+#include "quenby/engine/EvaluateCommand.h"
 
-#include "engine/Messages.h"
-#include "engine/NumberText.h"
+#include "quenby/engine/Messages.h"
+#include "quenby/engine/NumberText.h"
 
 namespace engine {
 

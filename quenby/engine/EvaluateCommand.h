@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ExpressionEvaluator.h"
+#include "quenby/engine/ExpressionEvaluator.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "engine/ExpressionChecker.h"
+#include "quenby/engine/ExpressionChecker.h"
 
-#include "engine/Messages.h"
+#include "quenby/engine/Messages.h"
 
 #include <array>
 #include <cstdint>

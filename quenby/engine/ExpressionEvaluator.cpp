@@ -1,4 +1,4 @@
-#include "engine/ExpressionEvaluator.h"
+#include "quenby/engine/ExpressionEvaluator.h"
 
 #include <algorithm>
 #include <cmath>

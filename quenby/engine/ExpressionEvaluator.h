@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ExpressionChecker.h"
+#include "quenby/engine/ExpressionChecker.h"
 
 namespace engine {
 

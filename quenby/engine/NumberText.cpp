@@ -1,4 +1,4 @@
-#include "engine/NumberText.h"
+#include "quenby/engine/NumberText.h"
 
 #include <charconv>
 #include <cmath>

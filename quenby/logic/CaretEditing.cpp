@@ -1,7 +1,7 @@
-#include "logic/CaretEditing.h"
+#include "quenby/logic/CaretEditing.h"
 
-#include "engine/ExpressionChecker.h"
-#include "logic/EngineText.h"
+#include "quenby/engine/ExpressionChecker.h"
+#include "quenby/logic/EngineText.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "logic/ClassReport.h"
+#include "quenby/logic/ClassReport.h"
 
-#include "logic/ScoreStatistics.h"
+#include "quenby/logic/ScoreStatistics.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/NumberText.h"
+#include "quenby/engine/NumberText.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "logic/ExportText.h"
+#include "quenby/logic/ExportText.h"
 
-#include "core/LocaleCodeset.h"
+#include "platform/core/LocaleCodeset.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "logic/HelpText.h"
+#include "quenby/logic/HelpText.h"
 
 #include <iterator>
 

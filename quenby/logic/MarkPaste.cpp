@@ -1,6 +1,6 @@
-#include "logic/MarkPaste.h"
+#include "quenby/logic/MarkPaste.h"
 
-#include "logic/ScoreStatistics.h"
+#include "quenby/logic/ScoreStatistics.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
-#include "logic/Practice.h"
+#include "quenby/logic/Practice.h"
 
-#include "core/RandomSource.h"
+#include "platform/core/RandomSource.h"
 
 #include <algorithm>
 #include <cmath>

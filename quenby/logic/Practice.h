@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/EngineText.h"
+#include "quenby/logic/EngineText.h"
 
 #include <QDateTime>
 #include <QString>

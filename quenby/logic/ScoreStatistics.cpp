@@ -1,6 +1,6 @@
-#include "logic/ScoreStatistics.h"
+#include "quenby/logic/ScoreStatistics.h"
 
-#include "logic/EngineText.h"
+#include "quenby/logic/EngineText.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "report/ReportPages.h"
+#include "quenby/report/ReportPages.h"
 
 #include <QColor>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/ClassReport.h"
+#include "quenby/logic/ClassReport.h"
 
 #include <QPageLayout>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "windows/ExpressionBox.h"
+#include "quenby/windows/ExpressionBox.h"
 
-#include "logic/CaretEditing.h"
+#include "quenby/logic/CaretEditing.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,17 +1,17 @@
 // What the calculator window does: the keypad, the caret it keeps, "=", its own clipboard, the
 // companion windows it opens. How it is built is in FrmCalLayout.cpp.
-#include "windows/FrmCal.h"
+#include "quenby/windows/FrmCal.h"
 
-#include "engine/EvaluateCommand.h"
-#include "logic/CaretEditing.h"
-#include "logic/EngineText.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/ExpressionBox.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
-#include "windows/frmKs.h"
-#include "windows/frmSave.h"
-#include "windows/frmTj.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/engine/EvaluateCommand.h"
+#include "quenby/logic/CaretEditing.h"
+#include "quenby/logic/EngineText.h"
+#include "quenby/windows/ExpressionBox.h"
+#include "quenby/windows/frmAbout.h"
+#include "quenby/windows/frmHelp.h"
+#include "quenby/windows/frmKs.h"
+#include "quenby/windows/frmSave.h"
+#include "quenby/windows/frmTj.h"
 
 #include <QAction>
 #include <QApplication>

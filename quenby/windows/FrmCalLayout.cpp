@@ -1,10 +1,10 @@
 // How the calculator window is built: its controls, menus, toolbar and status bar, from tables.
-#include "windows/FrmCal.h"
+#include "quenby/windows/FrmCal.h"
 
-#include "widgets/Fonts.h"
-#include "widgets/FormKit.h"
-#include "widgets/Twips.h"
-#include "windows/ExpressionBox.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/FormKit.h"
+#include "platform/widgets/Twips.h"
+#include "quenby/windows/ExpressionBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "windows/MarkBox.h"
+#include "quenby/windows/MarkBox.h"
 
-#include "logic/MarkPaste.h"
+#include "quenby/logic/MarkPaste.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

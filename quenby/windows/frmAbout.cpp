@@ -1,7 +1,7 @@
-#include "windows/frmAbout.h"
+#include "quenby/windows/frmAbout.h"
 
-#include "widgets/Fonts.h"
-#include "widgets/FormKit.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/FormKit.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,8 +1,8 @@
-#include "windows/frmHelp.h"
+#include "quenby/windows/frmHelp.h"
 
-#include "logic/HelpText.h"
-#include "widgets/Fonts.h"
-#include "widgets/FormKit.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/FormKit.h"
+#include "quenby/logic/HelpText.h"
 
 #include <QPlainTextEdit>
 

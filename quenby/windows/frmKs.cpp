@@ -1,10 +1,10 @@
-#include "windows/frmKs.h"
+#include "quenby/windows/frmKs.h"
 
-#include "core/Clock.h"
-#include "core/RandomSource.h"
-#include "core/Services.h"
-#include "widgets/Fonts.h"
-#include "widgets/FormKit.h"
+#include "platform/core/Clock.h"
+#include "platform/core/RandomSource.h"
+#include "platform/core/Services.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/FormKit.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

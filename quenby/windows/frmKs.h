@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/Practice.h"
+#include "quenby/logic/Practice.h"
 
 #include <QDateTime>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "windows/frmSave.h"
+#include "quenby/windows/frmSave.h"
 
-#include "core/Clock.h"
-#include "core/Dialogs.h"
-#include "core/Services.h"
-#include "widgets/FormKit.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Dialogs.h"
+#include "platform/core/Services.h"
+#include "platform/widgets/FormKit.h"
 
 #include <QComboBox>
 #include <QDir>

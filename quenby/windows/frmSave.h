@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/ExportText.h"
+#include "quenby/logic/ExportText.h"
 
 #include <QMap>
 #include <QStringList>

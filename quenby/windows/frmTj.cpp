@@ -1,16 +1,16 @@
-#include "windows/frmTj.h"
+#include "quenby/windows/frmTj.h"
 
-#include "windows/MarkBox.h"
+#include "quenby/windows/MarkBox.h"
 
-#include "core/Clock.h"
-#include "core/Services.h"
-#include "logic/ClassReport.h"
-#include "logic/ExportText.h"
-#include "logic/ScoreStatistics.h"
-#include "report/ReportPages.h"
-#include "widgets/Fonts.h"
-#include "widgets/FormKit.h"
-#include "widgets/WindowRegistry.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Services.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/FormKit.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/logic/ClassReport.h"
+#include "quenby/logic/ExportText.h"
+#include "quenby/logic/ScoreStatistics.h"
+#include "quenby/report/ReportPages.h"
 
 #include <QAction>
 #include <QCloseEvent>

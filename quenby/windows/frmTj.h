@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/frmSave.h"
+#include "quenby/windows/frmSave.h"
 
 #include <QStringList>
 #include <QWidget>

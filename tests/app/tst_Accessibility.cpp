@@ -2,9 +2,9 @@
 // the keyboard or click has a name, and the texts that carry the outcome can be read.
 
 #include "EveryWindow.h"
-#include "QuenbyStartup.h"
-#include "TovrikStartup.h"
-#include "widgets/WindowRegistry.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/QuenbyStartup.h"
+#include "tovrik/TovrikStartup.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,12 +2,12 @@
 // message and input boxes) must be Chinese in both programs, whatever the locale.
 
 #include "EveryWindow.h"
-#include "QuenbyStartup.h"
-#include "TovrikStartup.h"
-#include "core/Services.h"
+#include "platform/core/Services.h"
+#include "platform/widgets/QtDialogs.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/QuenbyStartup.h"
 #include "support/WindowTest.h"
-#include "widgets/QtDialogs.h"
-#include "widgets/WindowRegistry.h"
+#include "tovrik/TovrikStartup.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

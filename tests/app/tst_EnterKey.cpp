@@ -3,13 +3,13 @@
 // that opened while it was held.
 
 #include "EveryWindow.h"
-#include "QuenbyStartup.h"
-#include "TovrikStartup.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/QuenbyStartup.h"
+#include "quenby/windows/FrmCal.h"
 #include "support/WindowTest.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/Form3.h"
-#include "windows/Form5.h"
-#include "windows/FrmCal.h"
+#include "tovrik/TovrikStartup.h"
+#include "tovrik/windows/Form3.h"
+#include "tovrik/windows/Form5.h"
 
 #include <QApplication>
 #include <QLineEdit>

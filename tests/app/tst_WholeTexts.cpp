@@ -4,11 +4,11 @@
 // at least a 3:1 contrast to its background, under a light and a dark desktop theme alike.
 
 #include "EveryWindow.h"
-#include "QuenbyStartup.h"
-#include "TovrikStartup.h"
+#include "platform/widgets/FormKit.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/QuenbyStartup.h"
 #include "support/WindowTest.h"
-#include "widgets/FormKit.h"
-#include "widgets/WindowRegistry.h"
+#include "tovrik/TovrikStartup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

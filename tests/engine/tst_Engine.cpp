@@ -1,8 +1,8 @@
-#include "engine/EvaluateCommand.h"
-#include "engine/ExpressionChecker.h"
-#include "engine/ExpressionEvaluator.h"
-#include "engine/Messages.h"
-#include "engine/NumberText.h"
+#include "quenby/engine/EvaluateCommand.h"
+#include "quenby/engine/ExpressionChecker.h"
+#include "quenby/engine/ExpressionEvaluator.h"
+#include "quenby/engine/Messages.h"
+#include "quenby/engine/NumberText.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // Random and mutated expressions through the whole evaluation: nothing may crash or read outside
 // an array (run it under the sanitizers), every outcome is a number text or one of the fixed
 // messages, and the normalised text is exactly the input without its blanks and line breaks.
-#include "engine/EvaluateCommand.h"
-#include "engine/Messages.h"
+#include "quenby/engine/EvaluateCommand.h"
+#include "quenby/engine/Messages.h"
 
 #include <QRegularExpression>
 #include <QtTest>

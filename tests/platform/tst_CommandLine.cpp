@@ -1,4 +1,4 @@
-#include "core/CommandLine.h"
+#include "platform/core/CommandLine.h"
 
 #include <QtTest>
 

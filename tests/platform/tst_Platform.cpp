@@ -1,12 +1,12 @@
-#include "core/Clock.h"
-#include "core/RandomSource.h"
-#include "core/Services.h"
+#include "platform/core/Clock.h"
+#include "platform/core/RandomSource.h"
+#include "platform/core/Services.h"
+#include "platform/widgets/Pictures.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/WindowRegistry.h"
 #include "support/FakeClock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
-#include "widgets/Pictures.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 #include <QDir>

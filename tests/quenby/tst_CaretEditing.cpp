@@ -1,4 +1,4 @@
-#include "logic/CaretEditing.h"
+#include "quenby/logic/CaretEditing.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // The class report as values: its texts, its bars, and where the marks go on the pages.
-#include "logic/ClassReport.h"
+#include "quenby/logic/ClassReport.h"
 
-#include "logic/ScoreStatistics.h"
+#include "quenby/logic/ScoreStatistics.h"
 
 #include <QtTest>
 

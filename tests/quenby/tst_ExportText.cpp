@@ -1,6 +1,6 @@
 // The calculation record and the statistics report as lines, the file path rule, the time stamp,
 // and appending a block to a file without ever damaging what the file already holds.
-#include "logic/ExportText.h"
+#include "quenby/logic/ExportText.h"
 #include "support/NumericLocale.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "logic/MarkPaste.h"
-#include "logic/ScoreStatistics.h"
+#include "quenby/logic/MarkPaste.h"
+#include "quenby/logic/ScoreStatistics.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "core/RandomSource.h"
-#include "logic/Practice.h"
+#include "platform/core/RandomSource.h"
+#include "quenby/logic/Practice.h"
 #include "support/NumericLocale.h"
 #include "support/ScriptedRandom.h"
 

@@ -1,13 +1,13 @@
 // The calculator window's menus and toolbar with the real companion windows behind them: which
 // window opens, which one hides, how the program is left, and a save from start to file.
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/windows/FrmCal.h"
+#include "quenby/windows/frmAbout.h"
+#include "quenby/windows/frmHelp.h"
+#include "quenby/windows/frmKs.h"
+#include "quenby/windows/frmSave.h"
+#include "quenby/windows/frmTj.h"
 #include "support/WindowTest.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
-#include "windows/frmKs.h"
-#include "windows/frmSave.h"
-#include "windows/frmTj.h"
 
 #include <QAction>
 #include <QLineEdit>

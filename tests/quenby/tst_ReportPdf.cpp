@@ -1,7 +1,7 @@
 // The class report as a PDF file: written by quenby-engine --report from a column of marks, read
 // back with poppler's tools (text extractable, fonts embedded), and its failures.
-#include "logic/ClassReport.h"
-#include "report/ReportPages.h"
+#include "quenby/logic/ClassReport.h"
+#include "quenby/report/ReportPages.h"
 
 #include <QFile>
 #include <QPdfWriter>

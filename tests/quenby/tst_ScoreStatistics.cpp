@@ -1,6 +1,6 @@
 // Mark entry rules and the fourteen result texts of a class's marks, without a window, and the
 // same computation through the headless driver's --stats mode.
-#include "logic/ScoreStatistics.h"
+#include "quenby/logic/ScoreStatistics.h"
 #include "support/NumericLocale.h"
 
 #include <QLocale>

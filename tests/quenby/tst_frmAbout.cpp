@@ -1,9 +1,9 @@
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/windows/FrmCal.h"
+#include "quenby/windows/frmAbout.h"
 #include "support/WindowTest.h"
-#include "widgets/Fonts.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
-#include "windows/frmAbout.h"
 
 #include <QLabel>
 #include <QtTest>

@@ -1,9 +1,9 @@
-#include "logic/HelpText.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/logic/HelpText.h"
+#include "quenby/windows/FrmCal.h"
+#include "quenby/windows/frmHelp.h"
 #include "support/WindowTest.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
-#include "windows/frmHelp.h"
 
 #include <QApplication>
 #include <QClipboard>

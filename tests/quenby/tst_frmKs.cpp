@@ -1,8 +1,8 @@
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/windows/FrmCal.h"
+#include "quenby/windows/frmKs.h"
 #include "support/WindowTest.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
-#include "windows/frmKs.h"
 
 #include <QApplication>
 #include <QLabel>

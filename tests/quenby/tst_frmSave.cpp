@@ -1,12 +1,12 @@
 // The save dialog with scripted message boxes and a fixed clock: which block it writes, its
 // refusals, what the file looks like afterwards, and what happens when the file cannot be written.
-#include "windows/frmSave.h"
+#include "quenby/windows/frmSave.h"
 
-#include "logic/ExportText.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/logic/ExportText.h"
+#include "quenby/windows/FrmCal.h"
+#include "quenby/windows/frmTj.h"
 #include "support/WindowTest.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
-#include "windows/frmTj.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // The statistics window driven as a teacher does: marks typed with Enter or "--->", taken out
 // with "<---", counted with "统计", cleared, saved and left, and how it hands back to the
 // calculator window.
-#include "windows/frmTj.h"
+#include "quenby/windows/frmTj.h"
 
+#include "platform/widgets/WindowRegistry.h"
+#include "quenby/windows/FrmCal.h"
+#include "quenby/windows/frmSave.h"
 #include "support/WindowTest.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FrmCal.h"
-#include "windows/frmSave.h"
 
 #include <QApplication>
 #include <QClipboard>

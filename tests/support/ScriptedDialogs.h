@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Dialogs.h"
+#include "platform/core/Dialogs.h"
 
 #include <deque>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/RandomSource.h"
+#include "platform/core/RandomSource.h"
 
 #include <deque>
 #include <initializer_list>

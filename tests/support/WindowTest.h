@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Services.h"
+#include "platform/core/Services.h"
 #include "support/FakeClock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"

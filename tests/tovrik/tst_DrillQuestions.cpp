@@ -1,6 +1,6 @@
-#include "core/RandomSource.h"
-#include "logic/DrillQuestions.h"
+#include "platform/core/RandomSource.h"
 #include "support/ScriptedRandom.h"
+#include "tovrik/logic/DrillQuestions.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "logic/DrillRun.h"
+#include "tovrik/logic/DrillRun.h"
 
 #include <QtTest>
 

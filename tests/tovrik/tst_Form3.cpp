@@ -1,11 +1,11 @@
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/WindowRegistry.h"
 #include "support/WindowTest.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/Form1.h"
-#include "windows/Form2.h"
-#include "windows/Form3.h"
-#include "windows/Form4.h"
-#include "windows/Form7.h"
+#include "tovrik/windows/Form1.h"
+#include "tovrik/windows/Form2.h"
+#include "tovrik/windows/Form3.h"
+#include "tovrik/windows/Form4.h"
+#include "tovrik/windows/Form7.h"
 
 #include <QAccessible>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/WindowRegistry.h"
 #include "support/WindowTest.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/Form3.h"
-#include "windows/Form5.h"
+#include "tovrik/windows/Form3.h"
+#include "tovrik/windows/Form5.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "logic/LimitChoice.h"
+#include "tovrik/logic/LimitChoice.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "logic/ReportFigures.h"
+#include "tovrik/logic/ReportFigures.h"
 
 #include <QtTest>
 

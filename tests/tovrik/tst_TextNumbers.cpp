@@ -1,4 +1,4 @@
-#include "logic/TextNumbers.h"
+#include "tovrik/logic/TextNumbers.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "logic/DrillQuestions.h"
+#include "tovrik/logic/DrillQuestions.h"
 
-#include "core/RandomSource.h"
+#include "platform/core/RandomSource.h"
 
 namespace drill {
 

@@ -1,6 +1,6 @@
-#include "logic/DrillRun.h"
+#include "tovrik/logic/DrillRun.h"
 
-#include "logic/TextNumbers.h"
+#include "tovrik/logic/TextNumbers.h"
 
 #include <limits>
 

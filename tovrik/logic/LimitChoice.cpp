@@ -1,6 +1,6 @@
-#include "logic/LimitChoice.h"
+#include "tovrik/logic/LimitChoice.h"
 
-#include "logic/TextNumbers.h"
+#include "tovrik/logic/TextNumbers.h"
 
 namespace drill {
 

@@ -1,6 +1,6 @@
-#include "logic/ReportFigures.h"
+#include "tovrik/logic/ReportFigures.h"
 
-#include "logic/TextNumbers.h"
+#include "tovrik/logic/TextNumbers.h"
 
 namespace drill {
 

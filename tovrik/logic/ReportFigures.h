@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/DrillRun.h"
+#include "tovrik/logic/DrillRun.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "windows/Form1.h"
+#include "tovrik/windows/Form1.h"
 
 Form1::Form1(QWidget *parent) : FormDrill(drill::Kind::TimesTable, parent)
 {

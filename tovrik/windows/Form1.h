@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/FormDrill.h"
+#include "tovrik/windows/FormDrill.h"
 
 // The drill of the multiplication table: multiplications and the matching exact divisions.
 class Form1 : public FormDrill

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "logic/DrillQuestions.h"
-#include "logic/DrillRun.h"
-#include "logic/LimitChoice.h"
+#include "tovrik/logic/DrillQuestions.h"
+#include "tovrik/logic/DrillRun.h"
+#include "tovrik/logic/LimitChoice.h"
 
 #include <QWidget>
 

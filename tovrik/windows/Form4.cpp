@@ -1,4 +1,4 @@
-#include "windows/Form4.h"
+#include "tovrik/windows/Form4.h"
 
 Form4::Form4(QWidget *parent) : FormDrill(drill::Kind::Mixed, parent)
 {

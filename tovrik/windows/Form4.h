@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/FormDrill.h"
+#include "tovrik/windows/FormDrill.h"
 
 // The mixed drill: the questions of Form1 and Form2 alike.
 class Form4 : public FormDrill

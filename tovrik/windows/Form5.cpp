@@ -1,10 +1,10 @@
-#include "windows/Form5.h"
+#include "tovrik/windows/Form5.h"
 
-#include "logic/ReportFigures.h"
-#include "widgets/Fonts.h"
-#include "widgets/FormKit.h"
-#include "widgets/Twips.h"
-#include "windows/FormPictures.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/FormKit.h"
+#include "platform/widgets/Twips.h"
+#include "tovrik/logic/ReportFigures.h"
+#include "tovrik/windows/FormPictures.h"
 
 #include <QCloseEvent>
 #include <QLabel>

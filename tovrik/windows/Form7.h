@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/FormDrill.h"
+#include "tovrik/windows/FormDrill.h"
 
 // The drill of addition and subtraction within 1000.
 class Form7 : public FormDrill

@@ -1,12 +1,12 @@
-#include "windows/FormDrill.h"
+#include "tovrik/windows/FormDrill.h"
 
-#include "core/Services.h"
-#include "logic/TextNumbers.h"
-#include "widgets/Fonts.h"
-#include "widgets/FormKit.h"
-#include "widgets/Twips.h"
-#include "widgets/WindowRegistry.h"
-#include "windows/FormPictures.h"
+#include "platform/core/Services.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/FormKit.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/WindowRegistry.h"
+#include "tovrik/logic/TextNumbers.h"
+#include "tovrik/windows/FormPictures.h"
 
 #include <QAccessible>
 #include <QApplication>

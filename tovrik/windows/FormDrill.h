@@ -1,8 +1,8 @@
 #pragma once
 
-#include "logic/DrillQuestions.h"
-#include "logic/DrillRun.h"
-#include "windows/Form5.h"
+#include "tovrik/logic/DrillQuestions.h"
+#include "tovrik/logic/DrillRun.h"
+#include "tovrik/windows/Form5.h"
 
 #include <QLineEdit>
 #include <QWidget>

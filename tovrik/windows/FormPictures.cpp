@@ -1,7 +1,7 @@
-#include "windows/FormPictures.h"
+#include "tovrik/windows/FormPictures.h"
 
-#include "widgets/Fonts.h"
-#include "widgets/Pictures.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QFile>
 #include <QFontMetricsF>
