@@ -49,7 +49,7 @@ private:
 
 void quitOnceShownIfAsked(QWidget *first)
 {
-    if (qEnvironmentVariable("QUENBY_EXIT_AFTER_START") != QLatin1String("1") || first == nullptr)
+    if (qEnvironmentVariable("ARITH_EXIT_AFTER_START") != QLatin1String("1") || first == nullptr)
         return;
     first->winId(); // makes sure the window has its platform window to watch
     QWindow *window = first->windowHandle();

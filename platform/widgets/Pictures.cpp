@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-Q_LOGGING_CATEGORY(lcPictures, "quenby.pictures", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcPictures, "arith.pictures", QtInfoMsg)
 
 namespace pictures {
 

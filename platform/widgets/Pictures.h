@@ -5,7 +5,7 @@
 #include <QString>
 
 // Where a picture was found, or that it was not: debug messages of the category
-// "quenby.pictures", off unless turned on (QT_LOGGING_RULES="quenby.pictures.debug=true").
+// "arith.pictures", off unless turned on (QT_LOGGING_RULES="arith.pictures.debug=true").
 Q_DECLARE_LOGGING_CATEGORY(lcPictures)
 
 namespace pictures {

@@ -1,7 +1,7 @@
 // What a person sees, pixel for pixel: every window of both programs, opened and in a filled state,
 // rendered and compared with the reference pictures in tests/app/pictures/. A changed pixel fails
 // and leaves the new picture and a difference picture in QUENBY_PICTURES_OUT (default: pictures-out
-// in the current folder). With QUENBY_TEST_DARK_DESKTOP set, the application has a dark desktop's
+// in the current folder). With ARITH_TEST_DARK_DESKTOP set, the application has a dark desktop's
 // palette before the programs start, and the windows must still match. The references hold only where the fonts and the Qt version are the ones
 // they were made with (pictures/FINGERPRINT); elsewhere the check says so and skips.
 // scripts/update-pictures makes the references anew.
@@ -157,7 +157,7 @@ QPalette darkDesktop()
 
 void tst_Pictures::initTestCase()
 {
-    if (qEnvironmentVariableIsSet("QUENBY_TEST_DARK_DESKTOP"))
+    if (qEnvironmentVariableIsSet("ARITH_TEST_DARK_DESKTOP"))
         QApplication::setPalette(darkDesktop());
     // The caret stands still, so a picture does not depend on the moment it is taken.
     QApplication::setCursorFlashTime(0);

@@ -1,10 +1,10 @@
-# quenby_add_test(<name> SOURCES <files...> LIBS <targets...> [WINDOWS] [TIMEOUT <seconds>])
+# arith_add_test(<name> SOURCES <files...> LIBS <targets...> [WINDOWS] [TIMEOUT <seconds>])
 #
 # One test executable per unit, registered with CTest. Every test runs on Qt's offscreen platform.
 # A WINDOWS test runs a second time as <name>_x11 on the real X11 platform, on a private virtual X
 # server with a window manager, where X11's key bindings, selections, middle-click paste and window
 # frames behave as on a person's desktop.
-function(quenby_add_test name)
+function(arith_add_test name)
   cmake_parse_arguments(T "WINDOWS" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
@@ -32,10 +32,10 @@ function(quenby_add_test name)
   endif()
 endfunction()
 
-# quenby_add_dark_twin(<name>): runs the test <name> once more, offscreen, as <name>_dark under a
+# arith_add_dark_twin(<name>): runs the test <name> once more, offscreen, as <name>_dark under a
 # dark desktop colour scheme (qt6ct's "darker", as a dark Plasma, Deepin or GNOME desktop gives Qt
 # programs).
-function(quenby_add_dark_twin name)
+function(arith_add_dark_twin name)
   set(config_home ${CMAKE_CURRENT_BINARY_DIR}/dark-theme)
   file(WRITE ${config_home}/qt6ct/qt6ct.conf
     "[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n"
