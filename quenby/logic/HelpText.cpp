@@ -5,7 +5,7 @@
 namespace help {
 namespace {
 
-const char16_t *const Lines[] = {
+const char16_t *const kLines[] = {
     u"一、主要功能：",
     u"    1、Quenby。",
     u"    2、成绩统计功能，供教师用。",
@@ -70,8 +70,8 @@ const char16_t *const Lines[] = {
 QStringList lines()
 {
     QStringList out;
-    out.reserve(std::size(Lines));
-    for (const char16_t *line : Lines)
+    out.reserve(std::size(kLines));
+    for (const char16_t *line : kLines)
         out << QString::fromUtf16(line);
     return out;
 }

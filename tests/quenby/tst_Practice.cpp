@@ -133,60 +133,62 @@ void tst_Practice::drawScripted_data()
     const QString times = practice::kTimes, divide = practice::kDivide;
 
     // Kind 1: a = rand(11), b = floor(r × (10 − a)), c = rand(11), s = rand(10); s ≥ 5 adds a and b.
-    QTest::newRow("1: 3 + 6, b at its top for a = 3")
+    QTest::newRow("AddSub10: 3 + 6, b at its top for a = 3")
         << 1 << fractions({pick(3, 11), 0.999, pick(0, 11), pick(5, 10)}) << Question {3, plus, 6};
-    QTest::newRow("1: 10 + 0, b drawn from nothing")
+    QTest::newRow("AddSub10: 10 + 0, b drawn from nothing")
         << 1 << fractions({pick(10, 11), 0.999, pick(4, 11), pick(9, 10)}) << Question {10, plus, 0};
-    QTest::newRow("1: 9 + 0") << 1 << fractions({pick(9, 11), 0.999, pick(0, 11), pick(5, 10)})
-                              << Question {9, plus, 0};
-    QTest::newRow("1: s = 4 subtracts, c larger")
+    QTest::newRow("AddSub10: 9 + 0") << 1 << fractions({pick(9, 11), 0.999, pick(0, 11), pick(5, 10)})
+                                     << Question {9, plus, 0};
+    QTest::newRow("AddSub10: s = 4 subtracts, c larger")
         << 1 << fractions({pick(2, 11), pick(5, 8), pick(8, 11), pick(4, 10)}) << Question {8, minus, 2};
-    QTest::newRow("1: a larger than c")
+    QTest::newRow("AddSub10: a larger than c")
         << 1 << fractions({pick(9, 11), 0.0, pick(0, 11), 0.0}) << Question {9, minus, 0};
-    QTest::newRow("1: 10 - 10") << 1 << fractions({pick(10, 11), 0.5, pick(10, 11), pick(0, 10)})
-                                << Question {10, minus, 10};
-    QTest::newRow("1: 0 - 0") << 1 << fractions({0.0, 0.5, 0.0, pick(4, 10)}) << Question {0, minus, 0};
+    QTest::newRow("AddSub10: 10 - 10")
+        << 1 << fractions({pick(10, 11), 0.5, pick(10, 11), pick(0, 10)}) << Question {10, minus, 10};
+    QTest::newRow("AddSub10: 0 - 0") << 1 << fractions({0.0, 0.5, 0.0, pick(4, 10)})
+                                     << Question {0, minus, 0};
 
     // Kind 2: d = rand(10), then p and q = 2 + rand(8) until p + q ≥ 11.
-    QTest::newRow("2: 9 + 6 at the first try")
+    QTest::newRow("AddSub20: 9 + 6 at the first try")
         << 2 << fractions({pick(5, 10), pick(7, 8), pick(4, 8)}) << Question {9, plus, 6};
-    QTest::newRow("2: 5 + 5 drawn again, then 9 + 2")
+    QTest::newRow("AddSub20: 5 + 5 drawn again, then 9 + 2")
         << 2 << fractions({pick(9, 10), pick(3, 8), pick(3, 8), pick(7, 8), pick(0, 8)})
         << Question {9, plus, 2};
-    QTest::newRow("2: 2 + 2 and 5 + 5 drawn again, then 12 - 6")
+    QTest::newRow("AddSub20: 2 + 2 and 5 + 5 drawn again, then 12 - 6")
         << 2 << fractions({pick(4, 10), 0.0, 0.0, pick(3, 8), pick(3, 8), pick(4, 8), pick(4, 8)})
         << Question {12, minus, 6};
-    QTest::newRow("2: 18 - 9") << 2 << fractions({0.0, 0.999, 0.999}) << Question {18, minus, 9};
+    QTest::newRow("AddSub20: 18 - 9") << 2 << fractions({0.0, 0.999, 0.999}) << Question {18, minus, 9};
 
     // Kind 3: kind 1 within 100.
-    QTest::newRow("3: 50 + 25") << 3 << fractions({pick(50, 101), pick(25, 50), 0.0, pick(5, 10)})
-                                << Question {50, plus, 25};
-    QTest::newRow("3: 100 + 0") << 3 << fractions({pick(100, 101), 0.7, 0.3, pick(6, 10)})
-                                << Question {100, plus, 0};
-    QTest::newRow("3: 0 + 99") << 3 << fractions({0.0, 0.999, 0.3, pick(6, 10)}) << Question {0, plus, 99};
-    QTest::newRow("3: 100 - 100") << 3 << fractions({pick(100, 101), 0.1, pick(100, 101), 0.0})
-                                  << Question {100, minus, 100};
-    QTest::newRow("3: 73 - 41") << 3 << fractions({pick(41, 101), 0.1, pick(73, 101), pick(2, 10)})
-                                << Question {73, minus, 41};
+    QTest::newRow("AddSub100: 50 + 25")
+        << 3 << fractions({pick(50, 101), pick(25, 50), 0.0, pick(5, 10)}) << Question {50, plus, 25};
+    QTest::newRow("AddSub100: 100 + 0")
+        << 3 << fractions({pick(100, 101), 0.7, 0.3, pick(6, 10)}) << Question {100, plus, 0};
+    QTest::newRow("AddSub100: 0 + 99")
+        << 3 << fractions({0.0, 0.999, 0.3, pick(6, 10)}) << Question {0, plus, 99};
+    QTest::newRow("AddSub100: 100 - 100")
+        << 3 << fractions({pick(100, 101), 0.1, pick(100, 101), 0.0}) << Question {100, minus, 100};
+    QTest::newRow("AddSub100: 73 - 41")
+        << 3 << fractions({pick(41, 101), 0.1, pick(73, 101), pick(2, 10)}) << Question {73, minus, 41};
 
     // Kind 4: x = 1 + rand(9), y = 1 + rand(9).
-    QTest::newRow("4: 1 × 9") << 4 << fractions({0.0, 0.999}) << Question {1, times, 9};
-    QTest::newRow("4: 7 × 3") << 4 << fractions({pick(6, 9), pick(2, 9)}) << Question {7, times, 3};
+    QTest::newRow("Times: 1 × 9") << 4 << fractions({0.0, 0.999}) << Question {1, times, 9};
+    QTest::newRow("Times: 7 × 3") << 4 << fractions({pick(6, 9), pick(2, 9)}) << Question {7, times, 3};
 
     // Kind 5: the quotient first, then the divisor.
-    QTest::newRow("5: 72 ÷ 8") << 5 << fractions({pick(8, 9), pick(7, 9)}) << Question {72, divide, 8};
-    QTest::newRow("5: 81 ÷ 9") << 5 << fractions({0.999, 0.999}) << Question {81, divide, 9};
-    QTest::newRow("5: 1 ÷ 1") << 5 << fractions({0.0, 0.0}) << Question {1, divide, 1};
+    QTest::newRow("Divide: 72 ÷ 8") << 5 << fractions({pick(8, 9), pick(7, 9)}) << Question {72, divide, 8};
+    QTest::newRow("Divide: 81 ÷ 9") << 5 << fractions({0.999, 0.999}) << Question {81, divide, 9};
+    QTest::newRow("Divide: 1 ÷ 1") << 5 << fractions({0.0, 0.0}) << Question {1, divide, 1};
 
     // Kind 6: d = rand(10); d ≥ 5 multiplies rand(101) by rand(10), else divides q × y by y.
-    QTest::newRow("6: 100 × 0") << 6 << fractions({pick(5, 10), pick(100, 101), 0.0})
-                                << Question {100, times, 0};
-    QTest::newRow("6: 0 × 9") << 6 << fractions({0.999, 0.0, 0.999}) << Question {0, times, 9};
-    QTest::newRow("6: 900 ÷ 9") << 6 << fractions({pick(4, 10), pick(100, 101), pick(8, 9)})
-                                << Question {900, divide, 9};
-    QTest::newRow("6: 0 ÷ 7") << 6 << fractions({0.0, 0.0, pick(6, 9)}) << Question {0, divide, 7};
-    QTest::newRow("6: 376 ÷ 8") << 6 << fractions({pick(1, 10), pick(47, 101), pick(7, 9)})
-                                << Question {376, divide, 8};
+    QTest::newRow("LargeMulDiv: 100 × 0")
+        << 6 << fractions({pick(5, 10), pick(100, 101), 0.0}) << Question {100, times, 0};
+    QTest::newRow("LargeMulDiv: 0 × 9") << 6 << fractions({0.999, 0.0, 0.999}) << Question {0, times, 9};
+    QTest::newRow("LargeMulDiv: 900 ÷ 9")
+        << 6 << fractions({pick(4, 10), pick(100, 101), pick(8, 9)}) << Question {900, divide, 9};
+    QTest::newRow("LargeMulDiv: 0 ÷ 7") << 6 << fractions({0.0, 0.0, pick(6, 9)}) << Question {0, divide, 7};
+    QTest::newRow("LargeMulDiv: 376 ÷ 8")
+        << 6 << fractions({pick(1, 10), pick(47, 101), pick(7, 9)}) << Question {376, divide, 8};
 }
 
 void tst_Practice::drawScripted()

@@ -22,7 +22,7 @@ double pick(int k, int n)
     return (k + 0.5) / n;
 }
 
-const char *const KindButtons[] = {"cmdAdd1", "cmdAdd2", "cmdAdd3", "cmdMul", "cmdDiv", "cmdMd"};
+const char *const kKindButtons[] = {"cmdAdd1", "cmdAdd2", "cmdAdd3", "cmdMul", "cmdDiv", "cmdMd"};
 
 enum class State { Opened, QuestionOnDisplay, SetFinished, ReadyAgain };
 
@@ -158,7 +158,7 @@ void tst_frmKs::checkState(State state)
     const bool kinds = state == State::Opened || state == State::ReadyAgain;
     const bool onDisplay = state == State::QuestionOnDisplay;
     const bool after = state == State::Opened || state == State::SetFinished;
-    for (const char *name : KindButtons)
+    for (const char *name : kKindButtons)
         QVERIFY2(child<QPushButton>(name)->isEnabled() == kinds, name);
     QCOMPARE(child<QPushButton>("cmdOK")->isEnabled(), onDisplay);
     QCOMPARE(child<QLineEdit>("txtZ")->isReadOnly(), !onDisplay);
