@@ -94,6 +94,20 @@ inline void pickRow(QAbstractItemView *view, int row)
 // The two ways to leave a window: its button, or the close box of its frame.
 enum class Leave { ByButton, ByCloseBox };
 
+} // namespace windowtest
+
+Q_DECLARE_METATYPE(windowtest::Leave)
+
+namespace windowtest {
+
+// The rows of a test that leaves a window both ways: a column "how", the rows "退出" and "close box".
+inline void addLeaveRows()
+{
+    QTest::addColumn<Leave>("how");
+    QTest::newRow("退出") << Leave::ByButton;
+    QTest::newRow("close box") << Leave::ByCloseBox;
+}
+
 // Closes a window through its frame's close box (the close event a window manager sends).
 inline void clickCloseBox(QWidget *window)
 {

@@ -28,7 +28,6 @@ const QString kQuestionsPrompt = QStringLiteral("欢迎，请问您想练习多�
 
 } // namespace
 
-Q_DECLARE_METATYPE(windowtest::Leave)
 
 class tst_Form3 : public QObject
 {
@@ -424,9 +423,7 @@ void tst_Form3::returnToMenuAfterADrill()
 
 void tst_Form3::exitEndsTheProgram_data()
 {
-    QTest::addColumn<windowtest::Leave>("how");
-    QTest::newRow("退出") << windowtest::Leave::ByButton;
-    QTest::newRow("close box") << windowtest::Leave::ByCloseBox;
+    windowtest::addLeaveRows();
 }
 
 // "退出" and the menu's close box end the program: the event loop really stops.

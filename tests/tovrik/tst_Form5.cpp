@@ -15,7 +15,6 @@
 
 using windowtest::Leave;
 
-Q_DECLARE_METATYPE(Leave)
 Q_DECLARE_METATYPE(drill::Ending)
 
 class tst_Form5 : public QObject
@@ -191,9 +190,7 @@ void tst_Form5::fillReport()
 
 void tst_Form5::leavingReturnsToTheMenu_data()
 {
-    QTest::addColumn<Leave>("how");
-    QTest::newRow("退出") << Leave::ByButton;
-    QTest::newRow("close box") << Leave::ByCloseBox;
+    windowtest::addLeaveRows();
 }
 
 void tst_Form5::leavingReturnsToTheMenu()

@@ -25,7 +25,6 @@ using drill::Kind;
 using windowtest::Leave;
 
 Q_DECLARE_METATYPE(Kind)
-Q_DECLARE_METATYPE(Leave)
 
 namespace {
 
@@ -573,9 +572,7 @@ void tst_FormDrill::reactivationIsNotANewQuestion()
 
 void tst_FormDrill::leavingReturnsToTheMenu_data()
 {
-    QTest::addColumn<Leave>("how");
-    QTest::newRow("退出") << Leave::ByButton;
-    QTest::newRow("close box") << Leave::ByCloseBox;
+    windowtest::addLeaveRows();
 }
 
 void tst_FormDrill::leavingReturnsToTheMenu()
@@ -608,9 +605,7 @@ void tst_FormDrill::leavingReturnsToTheMenu()
 
 void tst_FormDrill::leavingTheReportReturnsToTheMenu_data()
 {
-    QTest::addColumn<Leave>("how");
-    QTest::newRow("退出") << Leave::ByButton;
-    QTest::newRow("close box") << Leave::ByCloseBox;
+    windowtest::addLeaveRows();
 }
 
 // The report a drill hands over to gives control back to the menu that opened the drill, for a
