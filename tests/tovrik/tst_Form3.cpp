@@ -28,7 +28,6 @@ const QString kQuestionsPrompt = QStringLiteral("欢迎，请问您想练习多�
 
 } // namespace
 
-
 class tst_Form3 : public QObject
 {
     Q_OBJECT
