@@ -62,38 +62,16 @@ frmKs::frmKs(QWidget *parent) : QWidget(parent)
 
 void frmKs::addKindButtons()
 {
+    // clang-format off
     static const KindButtonRow rows[] = {
-        {.member = &frmKs::cmdAdd1,
-         .name = "cmdAdd1",
-         .caption = u"10以内加减",
-         .kind = Kind::AddSub10,
-         .at = {240, 120, 1335, 375}},
-        {.member = &frmKs::cmdAdd2,
-         .name = "cmdAdd2",
-         .caption = u"20以内加减",
-         .kind = Kind::AddSub20,
-         .at = {2160, 120, 1335, 375}},
-        {.member = &frmKs::cmdAdd3,
-         .name = "cmdAdd3",
-         .caption = u"100以内加减",
-         .kind = Kind::AddSub100,
-         .at = {4080, 120, 1335, 375}},
-        {.member = &frmKs::cmdMul,
-         .name = "cmdMul",
-         .caption = u"表内乘法",
-         .kind = Kind::Times,
-         .at = {240, 600, 1335, 375}},
-        {.member = &frmKs::cmdDiv,
-         .name = "cmdDiv",
-         .caption = u"表内除法",
-         .kind = Kind::Divide,
-         .at = {2160, 600, 1335, 375}},
-        {.member = &frmKs::cmdMd,
-         .name = "cmdMd",
-         .caption = u"较大的乘除",
-         .kind = Kind::LargeMulDiv,
-         .at = {4080, 600, 1335, 375}},
+        {.member = &frmKs::cmdAdd1, .name = "cmdAdd1", .caption = u"10以内加减", .kind = Kind::AddSub10, .at = {240, 120, 1335, 375}},
+        {.member = &frmKs::cmdAdd2, .name = "cmdAdd2", .caption = u"20以内加减", .kind = Kind::AddSub20, .at = {2160, 120, 1335, 375}},
+        {.member = &frmKs::cmdAdd3, .name = "cmdAdd3", .caption = u"100以内加减", .kind = Kind::AddSub100, .at = {4080, 120, 1335, 375}},
+        {.member = &frmKs::cmdMul, .name = "cmdMul", .caption = u"表内乘法", .kind = Kind::Times, .at = {240, 600, 1335, 375}},
+        {.member = &frmKs::cmdDiv, .name = "cmdDiv", .caption = u"表内除法", .kind = Kind::Divide, .at = {2160, 600, 1335, 375}},
+        {.member = &frmKs::cmdMd, .name = "cmdMd", .caption = u"较大的乘除", .kind = Kind::LargeMulDiv, .at = {4080, 600, 1335, 375}},
     };
+    // clang-format on
     m_kindButtons = new QButtonGroup(this);
     for (const KindButtonRow &row : rows) {
         const QString caption = QString::fromUtf16(row.caption);
