@@ -104,6 +104,12 @@ frmTj::frmTj(QWidget *parent) : QWidget(parent)
     form::centreOnScreen(this);
 }
 
+frmTj::~frmTj()
+{
+    // The list's model still signals while the list is destroyed, when this window is gone.
+    List1->model()->disconnect(this);
+}
+
 void frmTj::addEntryControls()
 {
     Label1 = form::addLabel(this, "Label1", QStringLiteral("输入："), {120, 195, 855, 255},

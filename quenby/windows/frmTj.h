@@ -22,6 +22,7 @@ class frmTj : public QWidget
 
 public:
     explicit frmTj(QWidget *parent = nullptr);
+    ~frmTj() override;
 
     // The number of marks in the list.
     int markCount() const;
