@@ -654,17 +654,18 @@ void tst_frmTj::reportPreviewShowsTheMarks()
         QTest::keyClick(input(), Qt::Key_P, Qt::ControlModifier);
     }
     QPrintPreviewDialog *preview = nullptr;
-    QTRY_VERIFY((preview = w->findChild<QPrintPreviewDialog *>()) && preview->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT((preview = w->findChild<QPrintPreviewDialog *>()) && preview->isVisible(),
+                             30000);
     QVERIFY(preview->windowTitle().contains(QStringLiteral("班级成绩报告")));
     auto *pages = preview->findChild<QPrintPreviewWidget *>();
     QVERIFY(pages);
-    QTRY_COMPARE(pages->pageCount(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(pages->pageCount(), 1, 30000);
     QCOMPARE(preview->printer()->pageLayout().pageSize().id(), QPageSize::A4);
     QCOMPARE(w->markTexts(), (QStringList {"85", "90", "80"}));
     QCOMPARE(input()->text(), QStringLiteral("7"));
     QVERIFY(w->resultTexts().join(QString()).isEmpty());
     preview->close();
-    QTRY_VERIFY(!w->findChild<QPrintPreviewDialog *>());
+    QTRY_VERIFY_WITH_TIMEOUT(!w->findChild<QPrintPreviewDialog *>(), 30000);
 }
 
 QTEST_MAIN(tst_frmTj)
