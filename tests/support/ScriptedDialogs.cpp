@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include <utility>
+
 void ScriptedDialogs::clear()
 {
     m_shown.clear();
@@ -25,6 +27,8 @@ bool ScriptedDialogs::confirm(QWidget *, const QString &text, const QString &tit
 QString ScriptedDialogs::input(QWidget *, const QString &prompt, const QString &title)
 {
     m_shown.push_back({Shown::Kind::Input, prompt, title, Icon::None});
+    if (m_whileAsking)
+        std::exchange(m_whileAsking, {})();
     if (m_inputs.empty())
         return QString();
     QString answer = m_inputs.front();

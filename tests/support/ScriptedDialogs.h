@@ -3,6 +3,7 @@
 #include "platform/core/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // A fake for tests: records every box shown and answers from a script.
@@ -21,6 +22,9 @@ public:
     // Answers for the next input() calls, in order; without one, input answers as Cancel does ("").
     void scriptInput(const QString &text) { m_inputs.push_back(text); }
 
+    // Runs while the next input() asks, as a person looks at the window behind the box.
+    void whileAsking(std::function<void()> look) { m_whileAsking = std::move(look); }
+
     const std::vector<Shown> &shown() const { return m_shown; }
     void clear();
 
@@ -32,4 +36,5 @@ private:
     std::vector<Shown> m_shown;
     std::deque<bool> m_confirms;
     std::deque<QString> m_inputs;
+    std::function<void()> m_whileAsking;
 };

@@ -282,7 +282,16 @@ void tst_Form3::choosingAForm()
     QFETCH(QString, minutesShown);
     QFETCH(QString, questionsShown);
     openMenu();
+    // While the box asks, the form's own button stays checked, the other not.
+    bool ownChecked = false;
+    bool otherChecked = true;
+    m_services->dialogs.whileAsking([&] {
+        ownChecked = child<QRadioButton>(option.toLatin1().constData())->isChecked();
+        otherChecked = child<QRadioButton>(option == "Option1" ? "Option2" : "Option1")->isChecked();
+    });
     choose(option.toLatin1().constData(), answer);
+    QVERIFY(ownChecked);
+    QVERIFY(!otherChecked);
 
     // The input box asks with the form's own prompt and the program's default title.
     QCOMPARE(m_services->dialogs.shown().front().kind, ScriptedDialogs::Shown::Kind::Input);

@@ -158,6 +158,13 @@ void Form3::Form_Load()
 // Shows the choice: the training form on the option buttons, the number rows and their limits.
 void Form3::showChoice()
 {
+    showRows();
+    showForm(m_choice.form());
+}
+
+// The number rows on show and the limits they hold.
+void Form3::showRows()
+{
     const drill::Limits limits = m_choice.limits();
     Label1->setText(limits.minutes > 0 ? drill::digitText(limits.minutes) : QString());
     Label2->setText(limits.questions > 0 ? drill::digitText(limits.questions) : QString());
@@ -166,7 +173,6 @@ void Form3::showChoice()
     Label3->setVisible(rows.minutesUnit);
     Label2->setVisible(rows.questions);
     Label4->setVisible(rows.questionsUnit);
-    showForm(m_choice.form());
 }
 
 void Form3::showForm(drill::TrainingForm form)
@@ -200,9 +206,9 @@ void Form3::Option1_Click()
 
 void Form3::Option2_Click()
 {
-    // The question row shows while its number is asked.
+    // The question row shows while its number is asked, beside the button just checked.
     m_choice.pickCount();
-    showChoice();
+    showRows();
     const QString answer
         = services::dialogs().input(this, QStringLiteral("欢迎，请问您想练习多少题啊？（最少1题） "));
     if (!m_choice.chooseCount(answer)) {

@@ -42,6 +42,7 @@ private:
     void addButtons();
     void Form_Load();
     void showChoice();
+    void showRows();
     void showForm(drill::TrainingForm form);
     void refuse();
     void openDrill(drill::Kind kind);
